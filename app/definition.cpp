@@ -1,0 +1,149 @@
+#include "app/definition.h"
+
+#include "app/facebutton.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+
+#include <algorithm>
+
+namespace definition {
+
+std::span<const QStringView> itemsOf(QStringView combo)
+{
+    if (combo == u"Комбо1")
+        return legItems;
+    if (combo == u"Комбо2")
+        return jointItems;
+    if (combo == u"Комбо3")
+        return positionItems;
+    if (combo == u"Комбо4")
+        return seamItems;
+    if (combo == u"Комбо5")
+        return areaItems;
+    return {};
+}
+
+namespace {
+
+QWidget *makeCombo(const Control &c, QWidget *parent)
+{
+    auto *combo = new QComboBox(parent);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
+    for (QStringView item : itemsOf(c.name))
+        combo->addItem(item.toString());
+    combo->setEditText(c.text.toString());
+    return combo;
+}
+
+QWidget *makeText(const Control &c, QWidget *parent)
+{
+    auto *edit = new QLineEdit(c.text.toString(), parent);
+    edit->setAlignment(Qt::AlignCenter);
+    return edit;
+}
+
+QWidget *makeLabel(const Control &c, QWidget *parent)
+{
+    auto *label = new QLabel(c.text.toString(), parent);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QWidget *makePicture(QWidget *parent)
+{
+    auto *picture = new QLabel(parent);
+    picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture->setFocusPolicy(Qt::TabFocus);
+    return picture;
+}
+
+QWidget *makeImage(const Control &c, QWidget *parent)
+{
+    auto *image = new QLabel(parent);
+    image->setPixmap(QPixmap(c.text.toString()));
+    image->setVisible(false);
+    return image;
+}
+
+QWidget *make(const Control &c, QWidget *parent)
+{
+    switch (c.kind) {
+    case Kind::Combo:
+        return makeCombo(c, parent);
+    case Kind::Frame: {
+        // A group box border with an empty caption.
+        auto *frame = new QFrame(parent);
+        frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+        return frame;
+    }
+    case Kind::Label:
+        return makeLabel(c, parent);
+    case Kind::Text:
+        return makeText(c, parent);
+    case Kind::Button:
+        return new FaceButton(c.text.toString(), parent);
+    case Kind::Picture:
+        return makePicture(parent);
+    case Kind::Line:
+        return new QWidget(parent);
+    case Kind::Image:
+        return makeImage(c, parent);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void build(QWidget *form)
+{
+    QWidget *frame = nullptr;
+    for (const Control &c : controls) {
+        QWidget *parent = c.container == Container::Frame ? frame : form;
+        QWidget *w = make(c, parent);
+        w->setObjectName(c.name.toString());
+        if (c.kind == Kind::Line) {
+            // X1, Y1, X2, Y2: a 1-pixel line, both ends included
+            w->setGeometry(px(c.left), px(c.top), px(c.width) - px(c.left) + 1,
+                           px(c.height) - px(c.top) + 1);
+        } else {
+            w->setGeometry(px(c.left), px(c.top), px(c.width), px(c.height));
+        }
+        if (c.kind == Kind::Frame)
+            frame = w;
+        // Labels lie under the lists, boxes and the frame they touch.
+        if (c.kind == Kind::Label)
+            w->lower();
+    }
+    // The coefficient field is a working field: never shown, never focused.
+    auto *coefficient = form->findChild<QWidget *>(QStringLiteral("Текст1"));
+    coefficient->setVisible(false);
+    coefficient->setFocusPolicy(Qt::NoFocus);
+
+    // The keyboard focus follows the tab index.
+    std::array<const Control *, controls.size()> byTab{};
+    std::size_t n = 0;
+    for (const Control &c : controls)
+        if (c.tabIndex != noTabStop)
+            byTab[n++] = &c;
+    std::sort(byTab.begin(), byTab.begin() + n,
+              [](const Control *a, const Control *b) { return a->tabIndex < b->tabIndex; });
+    QWidget *previous = nullptr;
+    for (std::size_t i = 0; i < n; ++i) {
+        auto *w = form->findChild<QWidget *>(byTab[i]->name.toString());
+        if (w->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
+} // namespace definition

@@ -1,0 +1,56 @@
+#pragma once
+// The calculator's one window. All of its state is the text of its fields; its
+// procedures read those texts and write texts, captions and the joint picture.
+
+#include <QLocale>
+#include <QStringView>
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class Форма1 : public QWidget
+{
+public:
+    explicit Форма1(const QLocale &locale = QLocale::system(), QWidget *parent = nullptr);
+
+    // Start values and the first calculation; runs once, before the window is shown.
+    void Load();
+
+    // The window's procedures.
+    char16_t OnlyMySymbols(const char16_t &keyCode, QStringView allowed) const;
+    void Область();
+    void Марка();
+    void Тип();
+    void AA();
+
+    // How many times the mass has been calculated since the window was made.
+    int calculations() const { return calculations_; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void wire();
+    void filterKeys(QWidget *field, QStringView allowed);
+    QLabel *imageOf(QStringView joint) const;
+
+    QLocale locale_;
+    int calculations_ = 0;
+
+    QComboBox *Комбо1;
+    QComboBox *Комбо2;
+    QComboBox *Комбо3;
+    QComboBox *Комбо4;
+    QComboBox *Комбо5;
+    QComboBox *Комбо6;
+    QLineEdit *Текст1;
+    QLineEdit *Текст2;
+    QLineEdit *Текст3;
+    QLabel *Метка10;
+    QLabel *Метка13;
+    QLabel *Рисунок1;
+    QPushButton *Комманда1;
+};

@@ -1,0 +1,26 @@
+#pragma once
+// Colours and fonts of the window.
+
+#include <QColor>
+
+class QWidget;
+
+namespace look {
+
+inline constexpr QColor definedBackground{192, 255, 192}; // pale green, as defined
+inline constexpr QColor loadedBackground{255, 255, 215};  // pale yellow, after Load
+inline constexpr QColor frameBackground{192, 255, 192};
+inline constexpr QColor areaCaption{255, 0, 0};
+inline constexpr QColor exitButton{255, 224, 192};
+inline constexpr QColor result{128, 0, 0};
+inline constexpr QColor title{192, 0, 0};
+
+inline constexpr int fontPixels = 13;      // 9.75 pt at 96 dpi
+inline constexpr int titleFontPixels = 18; // 13.5 pt at 96 dpi
+
+void setBackground(QWidget *w, const QColor &colour);
+
+// Applies fonts and colours to the controls that differ from their kind's defaults.
+void apply(QWidget *form);
+
+} // namespace look

@@ -1,0 +1,54 @@
+#pragma once
+// The electrode mass for the texts of the window's fields.
+
+#include "calc/tables.h"
+
+#include <QLocale>
+#include <QString>
+#include <optional>
+
+namespace calc {
+
+enum class Status {
+    Ok,
+    LegNotNumber,         // the leg text does not convert; nothing else was looked at
+    CoefficientNotNumber, // empty, not a number, or out of range
+    LengthNotNumber,      // empty, not a number, or out of range
+    Overflow,             // the arithmetic left the range of a double
+    UnknownLeg,           // a number, but no row of the base mass table
+    UnknownJoint,
+    UnknownPosition,
+    UnknownSeam,
+};
+
+struct MassInputs {
+    QStringView leg;
+    QStringView joint;
+    QStringView position;
+    QStringView seam;
+    QStringView coefficient;
+    QStringView length;
+};
+
+struct MassResult {
+    Status status = Status::Ok;
+    // The joint whose picture the window shows; empty when the joint text names none,
+    // or when the calculation stopped before the picture (a leg that is not a number).
+    std::optional<Joint> picture;
+    double mass = 0; // kg; meaningful only when status is Ok
+};
+
+std::optional<Joint> jointFromText(QStringView text);
+
+MassResult computeMass(const MassInputs &in, const QLocale &locale);
+
+// The two texts the result field shows one after the other: the mass at full precision,
+// then that text read back and rounded half-up to three decimals. Empty when either
+// step leaves the range of a double.
+struct MassTexts {
+    QString full;
+    QString rounded;
+};
+std::optional<MassTexts> massTexts(double mass, const QLocale &locale);
+
+} // namespace calc

@@ -1,0 +1,32 @@
+#include "catalogue/catalogue.h"
+
+namespace catalogue {
+
+std::optional<QStringView> areaDescription(QStringView area)
+{
+    for (const Area &row : areas)
+        if (area == row.name)
+            return row.description;
+    return std::nullopt;
+}
+
+BrandList brandListFor(QStringView area)
+{
+    if (area == areas[0].name)
+        return {auxiliaryBrands, u"АНО-3"};
+    if (area == areas[1].name)
+        return {loadBearingBrands, u"МР-3"};
+    if (area == areas[2].name)
+        return {simpleCorrosionBrands, u"ОЗЛ-8"};
+    return {criticalCorrosionBrands, u"ОЗЛ-7"};
+}
+
+const Brand *findBrand(QStringView name)
+{
+    for (const Brand &row : brands)
+        if (name == row.name)
+            return &row;
+    return nullptr;
+}
+
+} // namespace catalogue

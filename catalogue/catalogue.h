@@ -1,0 +1,21 @@
+#pragma once
+// Look-ups in the catalogue. Every comparison is exact: whole text, character codes,
+// case-sensitive, no trimming.
+
+#include "catalogue/tables.h"
+
+#include <optional>
+
+namespace catalogue {
+
+// The description of the area, or nothing for a text that names no area.
+std::optional<QStringView> areaDescription(QStringView area);
+
+// The brands the area offers and its default brand. A text that is none of the first
+// three areas gets the list of the critical anti-corrosion area.
+BrandList brandListFor(QStringView area);
+
+// The brand's row, or nothing for a text that names no brand.
+const Brand *findBrand(QStringView name);
+
+} // namespace catalogue

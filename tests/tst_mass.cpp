@@ -1,0 +1,215 @@
+// The electrode mass from the field texts: worked examples, the picture, and the texts
+// for which there is no mass.
+
+#include "calc/mass.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(calc::Status)
+
+using calc::Status;
+
+class TstMass : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void shown_data();
+    void shown();
+    void noMass_data();
+    void noMass();
+    void picture_data();
+    void picture();
+    void everyRowAndColumn_data();
+    void everyRowAndColumn();
+    void horizontalEqualsVertical();
+};
+
+static const QLocale ru(QLocale::Russian, QLocale::Russia);
+static const QLocale en(QLocale::English, QLocale::UnitedStates);
+
+namespace {
+
+// The numbers are typed with a comma; in an English locale the point is used instead,
+// except in the coefficient, which the catalogue writes with a comma everywhere.
+QString local(const QString &text, const QLocale &locale)
+{
+    QString t = text;
+    if (locale.decimalPoint() == QStringLiteral("."))
+        t.replace(u',', u'.');
+    return t;
+}
+
+std::optional<QString> shownText(const QStringList &in, const QLocale &locale)
+{
+    const QString leg = local(in[0], locale), length = local(in[5], locale);
+    const calc::MassResult r =
+        calc::computeMass({leg, in[1], in[2], in[3], in[4], length}, locale);
+    if (r.status != Status::Ok)
+        return std::nullopt;
+    const auto texts = calc::massTexts(r.mass, locale);
+    if (!texts)
+        return std::nullopt;
+    return texts->rounded;
+}
+
+} // namespace
+
+void TstMass::shown_data()
+{
+    QTest::addColumn<QStringList>("inputs"); // leg, joint, position, seam, coefficient, length
+    QTest::addColumn<QString>("shown");      // with a comma
+
+    QTest::newRow("start values, 1,7")
+        << QStringList{"5", "Н1", "Нижнее", "сплошной", "1,7", "1000"} << "0,24";
+    QTest::newRow("start values, brand АНО-3")
+        << QStringList{"5", "Н1", "Нижнее", "сплошной", "1,6", "1000"} << "0,226";
+    QTest::newRow("intermittent halves")
+        << QStringList{"5", "Н1", "Нижнее", "прерывистый", "1,7", "1000"} << "0,12";
+    QTest::newRow("Т3 overhead intermittent")
+        << QStringList{"10", "Т3", "Потолочное", "прерывистый", "1,5", "2500"} << "2,356";
+    QTest::newRow("У5 vertical one millimetre")
+        << QStringList{"20", "У5", "Вертикальное", "сплошной", "1,8", "1"} << "0,005";
+    QTest::newRow("У4 inclined intermittent")
+        << QStringList{"2", "У4", "Наклонное", "прерывистый", "1,4", "100"} << "0,002";
+    QTest::newRow("below half a gram shows 0")
+        << QStringList{"2", "Н1", "Нижнее", "сплошной", "1,7", "9"} << "0";
+    QTest::newRow("half a gram rounds up")
+        << QStringList{"2", "Н1", "Нижнее", "сплошной", "1,7", "10"} << "0,001";
+    QTest::newRow("zero length")
+        << QStringList{"5", "Н1", "Нижнее", "сплошной", "1,7", "0"} << "0";
+    QTest::newRow("large length, no grouping")
+        << QStringList{"20", "Н2", "Потолочное", "сплошной", "1,8", "10000000"} << "80301,176";
+}
+
+void TstMass::shown()
+{
+    QFETCH(QStringList, inputs);
+    QFETCH(QString, shown);
+    for (const QLocale &locale : {ru, en}) {
+        const auto text = shownText(inputs, locale);
+        QVERIFY2(text.has_value(), qPrintable(locale.name()));
+        QCOMPARE(*text, local(shown, locale));
+    }
+}
+
+void TstMass::noMass_data()
+{
+    QTest::addColumn<QStringList>("inputs");
+    QTest::addColumn<Status>("status");
+
+    QTest::newRow("empty coefficient")
+        << QStringList{"5", "Н1", "Нижнее", "сплошной", "", "1000"} << Status::CoefficientNotNumber;
+    QTest::newRow("two commas in coefficient")
+        << QStringList{"5", "Н1", "Нижнее", "сплошной", "1,,7", "1000"}
+        << Status::CoefficientNotNumber;
+    QTest::newRow("empty length")
+        << QStringList{"5", "Н1", "Нижнее", "сплошной", "1,6", ""} << Status::LengthNotNumber;
+    QTest::newRow("design text as length")
+        << QStringList{"5", "Н1", "Нижнее", "сплошной", "1,6", "Текст2"} << Status::LengthNotNumber;
+    QTest::newRow("length beyond a double")
+        << QStringList{"5", "Н1", "Нижнее", "сплошной", "1,6", QString(400, u'9')}
+        << Status::LengthNotNumber;
+    QTest::newRow("mass beyond a double")
+        << QStringList{"20", "Н2", "Потолочное", "сплошной", "1,8", "1" + QString(308, u'0')}
+        << Status::Overflow;
+    QTest::newRow("empty leg")
+        << QStringList{"", "Н1", "Нижнее", "сплошной", "1,6", "1000"} << Status::LegNotNumber;
+    QTest::newRow("leg 7 has no row")
+        << QStringList{"7", "Н1", "Нижнее", "сплошной", "1,6", "1000"} << Status::UnknownLeg;
+    QTest::newRow("leg 2,5 has no row")
+        << QStringList{"2,5", "Н1", "Нижнее", "сплошной", "1,6", "1000"} << Status::UnknownLeg;
+    QTest::newRow("leg erased to 1")
+        << QStringList{"1", "Т1", "Нижнее", "сплошной", "1,6", "1000"} << Status::UnknownLeg;
+    QTest::newRow("Latin H in Н1")
+        << QStringList{"5", "H1", "Нижнее", "сплошной", "1,6", "1000"} << Status::UnknownJoint;
+    QTest::newRow("empty joint")
+        << QStringList{"5", "", "Нижнее", "сплошной", "1,6", "1000"} << Status::UnknownJoint;
+    QTest::newRow("position erased")
+        << QStringList{"5", "Н1", "Нижне", "сплошной", "1,6", "1000"} << Status::UnknownPosition;
+    QTest::newRow("position in capitals")
+        << QStringList{"5", "Н1", "НИЖНЕЕ", "сплошной", "1,6", "1000"} << Status::UnknownPosition;
+    QTest::newRow("seam erased")
+        << QStringList{"5", "Н1", "Нижнее", "сплошно", "1,6", "1000"} << Status::UnknownSeam;
+    QTest::newRow("seam with a capital")
+        << QStringList{"5", "Н1", "Нижнее", "Сплошной", "1,6", "1000"} << Status::UnknownSeam;
+    QTest::newRow("seam with a trailing blank")
+        << QStringList{"5", "Н1", "Нижнее", "сплошной ", "1,6", "1000"} << Status::UnknownSeam;
+}
+
+void TstMass::noMass()
+{
+    QFETCH(QStringList, inputs);
+    QFETCH(Status, status);
+    const calc::MassResult r = calc::computeMass(
+        {inputs[0], inputs[1], inputs[2], inputs[3], inputs[4], inputs[5]}, ru);
+    QCOMPARE(r.status, status);
+}
+
+void TstMass::picture_data()
+{
+    QTest::addColumn<QString>("leg");
+    QTest::addColumn<QString>("joint");
+    QTest::addColumn<QString>("length");
+    QTest::addColumn<int>("picture"); // -1: none
+
+    QTest::newRow("Н1") << "5" << "Н1" << "1000" << int(calc::Joint::N1);
+    QTest::newRow("У5") << "5" << "У5" << "1000" << int(calc::Joint::U5);
+    QTest::newRow("empty length still shows the joint") << "5" << "Т3" << "" << int(calc::Joint::T3);
+    QTest::newRow("unknown leg still shows the joint") << "7" << "Н2" << "1000" << int(calc::Joint::N2);
+    QTest::newRow("leg not a number stops before") << "" << "Н2" << "1000" << -1;
+    QTest::newRow("unknown joint") << "5" << "Н3" << "1000" << -1;
+}
+
+void TstMass::picture()
+{
+    QFETCH(QString, leg);
+    QFETCH(QString, joint);
+    QFETCH(QString, length);
+    QFETCH(int, picture);
+    const calc::MassResult r =
+        calc::computeMass({leg, joint, u"Нижнее", u"сплошной", u"1,6", length}, ru);
+    QCOMPARE(r.picture.has_value() ? int(*r.picture) : -1, picture);
+}
+
+// Each joint reads its own column, and У5 never a group column.
+void TstMass::everyRowAndColumn_data()
+{
+    QTest::addColumn<QString>("leg");
+    QTest::addColumn<QString>("joint");
+    QTest::addColumn<double>("perMetre");
+    for (const auto &row : calc::baseMassTable) {
+        const QString leg = QString::number(row.leg);
+        for (const char16_t *j : {u"У4", u"Т1", u"Н1"})
+            QTest::addRow("%s %s", qPrintable(leg), qPrintable(QString::fromUtf16(j)))
+                << leg << QString::fromUtf16(j) << row.group1;
+        for (const char16_t *j : {u"Т3", u"Н2"})
+            QTest::addRow("%s %s", qPrintable(leg), qPrintable(QString::fromUtf16(j)))
+                << leg << QString::fromUtf16(j) << row.group2;
+        QTest::addRow("%s У5", qPrintable(leg)) << leg << QStringLiteral("У5") << row.u5;
+    }
+}
+
+void TstMass::everyRowAndColumn()
+{
+    QFETCH(QString, leg);
+    QFETCH(QString, joint);
+    QFETCH(double, perMetre);
+    // At the reference coefficient, flat and continuous, 1000 mm gives the table value.
+    const calc::MassResult r =
+        calc::computeMass({leg, joint, u"Нижнее", u"сплошной", u"1,7", u"1000"}, ru);
+    QCOMPARE(r.status, Status::Ok);
+    QCOMPARE(r.mass, perMetre);
+}
+
+void TstMass::horizontalEqualsVertical()
+{
+    const auto mass = [](const char16_t *position) {
+        return calc::computeMass({u"12", u"Т3", position, u"сплошной", u"1,6", u"777"}, ru).mass;
+    };
+    QCOMPARE(mass(u"Горизонтальное"), mass(u"Вертикальное"));
+    QVERIFY(mass(u"Горизонтальное") > mass(u"Нижнее"));
+}
+
+QTEST_GUILESS_MAIN(TstMass)
+#include "tst_mass.moc"

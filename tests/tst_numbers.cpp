@@ -1,0 +1,160 @@
+// Conversions between numbers and field texts, pinned to a Russian and an English locale.
+
+#include "calc/numbers.h"
+
+#include <QTest>
+#include <limits>
+
+class TstNumbers : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void fromDouble_data();
+    void fromDouble();
+    void fromInt_data();
+    void fromInt();
+    void toDouble_data();
+    void toDouble();
+    void coefficient_data();
+    void coefficient();
+    void roundTrip_data();
+    void roundTrip();
+};
+
+static const QLocale ru(QLocale::Russian, QLocale::Russia);
+static const QLocale en(QLocale::English, QLocale::UnitedStates);
+
+void TstNumbers::fromDouble_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("ru 1.7") << ru << 1.7 << QStringLiteral("1,7");
+    QTest::newRow("en 1.7") << en << 1.7 << QStringLiteral("1.7");
+    QTest::newRow("ru no trailing zeros") << ru << 0.24 << QStringLiteral("0,24");
+    QTest::newRow("ru whole number") << ru << 1000.0 << QStringLiteral("1000");
+    QTest::newRow("ru no grouping") << ru << 1234567.5 << QStringLiteral("1234567,5");
+    QTest::newRow("en no grouping") << en << 1234567.5 << QStringLiteral("1234567.5");
+    QTest::newRow("15 significant digits") << en << 0.1 + 0.2 << QStringLiteral("0.3");
+    QTest::newRow("full precision") << ru << 2.35588235294118 << QStringLiteral("2,35588235294118");
+    QTest::newRow("negative zero") << ru << -0.0 << QStringLiteral("0");
+    QTest::newRow("zero") << en << 0.0 << QStringLiteral("0");
+}
+
+void TstNumbers::fromDouble()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    QCOMPARE(numbers::fromDouble(value, locale), text);
+}
+
+void TstNumbers::fromInt_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("ru 5") << ru << 5 << QStringLiteral("5");
+    QTest::newRow("ru 1000") << ru << 1000 << QStringLiteral("1000");
+    QTest::newRow("en 1000") << en << 1000 << QStringLiteral("1000");
+    QTest::newRow("en 1000000") << en << 1000000 << QStringLiteral("1000000");
+}
+
+void TstNumbers::fromInt()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(int, value);
+    QFETCH(QString, text);
+    QCOMPARE(numbers::fromInt(value, locale), text);
+}
+
+void TstNumbers::toDouble_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<double>("value");
+
+    QTest::newRow("ru comma") << ru << QStringLiteral("1,6") << true << 1.6;
+    QTest::newRow("ru whole") << ru << QStringLiteral("1000") << true << 1000.0;
+    QTest::newRow("en point") << en << QStringLiteral("1.6") << true << 1.6;
+    QTest::newRow("ru point") << ru << QStringLiteral("1.6") << false << 0.0;
+    QTest::newRow("en comma is no group") << en << QStringLiteral("1,600") << false << 0.0;
+    QTest::newRow("empty") << ru << QString() << false << 0.0;
+    QTest::newRow("two commas") << ru << QStringLiteral("1,,7") << false << 0.0;
+    QTest::newRow("design text") << ru << QStringLiteral("Текст2") << false << 0.0;
+    QTest::newRow("overflow") << en << QStringLiteral("1e400") << false << 0.0;
+    QTest::newRow("long digits overflow") << en << QString(400, u'9') << false << 0.0;
+    QTest::newRow("inf") << en << QStringLiteral("inf") << false << 0.0;
+    QTest::newRow("nan") << en << QStringLiteral("nan") << false << 0.0;
+    QTest::newRow("exponent form") << ru << QStringLiteral("1e-05") << true << 1e-5;
+}
+
+void TstNumbers::toDouble()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, text);
+    QFETCH(bool, ok);
+    QFETCH(double, value);
+    const auto result = numbers::toDouble(text, locale);
+    QCOMPARE(result.has_value(), ok);
+    if (ok)
+        QCOMPARE(*result, value);
+}
+
+void TstNumbers::coefficient_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("ok");
+    QTest::addColumn<double>("value");
+
+    QTest::newRow("ru catalogue text") << ru << QStringLiteral("1,6") << true << 1.6;
+    QTest::newRow("en catalogue text is not 16") << en << QStringLiteral("1,6") << true << 1.6;
+    QTest::newRow("en own text") << en << QStringLiteral("1.7") << true << 1.7;
+    QTest::newRow("en two commas") << en << QStringLiteral("1,,7") << false << 0.0;
+    QTest::newRow("en comma and point") << en << QStringLiteral("1,6.1") << false << 0.0;
+    QTest::newRow("en empty") << en << QString() << false << 0.0;
+    QTest::newRow("ru empty") << ru << QString() << false << 0.0;
+}
+
+void TstNumbers::coefficient()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, text);
+    QFETCH(bool, ok);
+    QFETCH(double, value);
+    const auto result = numbers::coefficientToDouble(text, locale);
+    QCOMPARE(result.has_value(), ok);
+    if (ok)
+        QCOMPARE(*result, value);
+}
+
+// Every text the number-to-text conversion gives must convert back.
+void TstNumbers::roundTrip_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<double>("value");
+    for (const QLocale &l : {ru, en}) {
+        const QByteArray tag = l == ru ? "ru " : "en ";
+        QTest::newRow(tag + "tiny") << l << 4.95e-7;
+        QTest::newRow(tag + "huge") << l << 1.5e300;
+        QTest::newRow(tag + "largest") << l << std::numeric_limits<double>::max() / 10;
+        QTest::newRow(tag + "mass") << l << 0.225882352941176;
+        QTest::newRow(tag + "negative") << l << -12.5;
+    }
+}
+
+void TstNumbers::roundTrip()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(double, value);
+    const auto back = numbers::toDouble(numbers::fromDouble(value, locale), locale);
+    QVERIFY(back.has_value());
+    QVERIFY(qAbs(*back - value) <= qAbs(value) * 1e-14);
+}
+
+QTEST_GUILESS_MAIN(TstNumbers)
+#include "tst_numbers.moc"
