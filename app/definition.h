@@ -11,7 +11,11 @@ class QWidget;
 namespace definition {
 
 inline constexpr int twipsPerPixel = 15;
-constexpr int px(int twips) { return (twips + twipsPerPixel / 2) / twipsPerPixel; }
+constexpr int px(int twips)
+{
+    const int half = twipsPerPixel / 2;
+    return twips >= 0 ? (twips + half) / twipsPerPixel : -((half - twips) / twipsPerPixel);
+}
 
 inline constexpr QStringView formName = u"Форма1";
 inline constexpr QStringView formTitle = u"Орвела";

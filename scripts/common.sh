@@ -1,0 +1,38 @@
+# Shared by scripts/run and scripts/test: install what is missing, then build.
+# shellcheck shell=bash
+
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build="$top/build"
+
+# Installs the Debian packages that are not installed yet: with apt-get as root,
+# through sudo otherwise; without either it prints the command and stops.
+need_packages() {
+    local missing=()
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    local cmd=(apt-get install -y --no-install-recommends "${missing[@]}")
+    if [ "$(id -u)" -eq 0 ]; then
+        DEBIAN_FRONTEND=noninteractive apt-get update -qq &&
+            DEBIAN_FRONTEND=noninteractive "${cmd[@]}" -qq
+    elif command -v sudo >/dev/null 2>&1; then
+        sudo apt-get update -qq && sudo DEBIAN_FRONTEND=noninteractive "${cmd[@]}" -qq
+    else
+        echo "Please run as root: apt-get update && ${cmd[*]}" >&2
+        exit 1
+    fi
+}
+
+build_packages=(cmake make g++ qt6-base-dev qt6-qpa-plugins fonts-liberation2)
+
+# Configures once, then builds only what changed.
+build_program() {
+    local dir="${1:-$build}"
+    shift || true
+    if [ ! -f "$dir/CMakeCache.txt" ]; then
+        cmake -S "$top" -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+    fi
+    cmake --build "$dir" -j "$(nproc)" -- --no-print-directory
+}

@@ -1,0 +1,286 @@
+// The window as it is created, before Load: its controls, their kinds, containers,
+// geometry, stored texts and item lists, the look, the fonts and the tab order.
+
+#include "app/definition.h"
+#include "app/form.h"
+#include "app/look.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+class TstDefinition : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void window();
+    void control_data();
+    void control();
+    void items_data();
+    void items();
+    void hiddenControls();
+    void captionsFit_data();
+    void captionsFit();
+    void look_data();
+    void look();
+    void doubleRule();
+    void tabOrder();
+};
+
+namespace {
+
+const QLocale ru(QLocale::Russian, QLocale::Russia);
+
+QWidget *find(Форма1 &form, const QString &name)
+{
+    return form.findChild<QWidget *>(name);
+}
+
+} // namespace
+
+void TstDefinition::window()
+{
+    Форма1 form(ru);
+    QCOMPARE(form.objectName(), QStringLiteral("Форма1"));
+    QCOMPARE(form.windowTitle(), QStringLiteral("Орвела"));
+    QCOMPARE(form.size(), QSize(447, 408));
+    QCOMPARE(form.minimumSize(), form.maximumSize()); // cannot be resized
+    QVERIFY(!form.windowIcon().isNull());
+    QCOMPARE(form.windowIcon().availableSizes().value(0), QSize(32, 32));
+    QCOMPARE(form.palette().color(QPalette::Window), QColor(192, 255, 192));
+    const QList<QWidget *> all = form.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    // 29 controls stand on the window itself, three inside the frame
+    int named = 0;
+    for (const definition::Control &c : definition::controls)
+        named += find(form, c.name.toString()) != nullptr;
+    QCOMPARE(named, 32);
+    QCOMPARE(int(all.size()), 29);
+}
+
+void TstDefinition::control_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("className");
+    QTest::addColumn<QString>("parentName");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("text");
+
+    const auto row = [](const char *name, const char *cls, const char *parent, QRect g,
+                        const char *text) {
+        QTest::newRow(name) << QString::fromUtf8(name) << QString::fromLatin1(cls)
+                            << QString::fromUtf8(parent) << g << QString::fromUtf8(text);
+    };
+    row("Комбо6", "QComboBox", "Форма1", {96, 168, 113, 24}, "Комбо6");
+    row("Рамка1", "QFrame", "Форма1", {8, 40, 425, 113}, "");
+    row("Комбо5", "QComboBox", "Рамка1", {120, 16, 297, 24}, "Комбо5");
+    row("Метка9", "QLabel", "Рамка1", {8, 16, 105, 33}, "Область применения");
+    row("Метка10", "QLabel", "Рамка1", {8, 48, 410, 65}, "Метка10");
+    row("Комбо4", "QComboBox", "Форма1", {160, 296, 129, 24}, "Комбо4");
+    row("Комманда1", "QPushButton", "Форма1", {328, 376, 105, 25}, "Выход");
+    row("Рисунок1", "QLabel", "Форма1", {304, 200, 129, 97}, "");
+    row("Комбо3", "QComboBox", "Форма1", {136, 264, 153, 24}, "Комбо3");
+    row("Текст3", "QLineEdit", "Форма1", {184, 376, 105, 25}, "Текст3");
+    row("Текст2", "QLineEdit", "Форма1", {256, 329, 105, 24}, "Текст2");
+    row("Текст1", "QLineEdit", "Форма1", {360, 328, 81, 25}, "Текст1");
+    row("Комбо2", "QComboBox", "Форма1", {232, 233, 57, 24}, "Комбо2");
+    row("Комбо1", "QComboBox", "Форма1", {232, 201, 57, 24}, "Комбо1");
+    row("Метка13", "QLabel", "Форма1", {304, 168, 129, 25}, "Метка13");
+    row("Метка12", "QLabel", "Форма1", {216, 160, 81, 41}, "Тип электрода");
+    row("Метка11", "QLabel", "Форма1", {8, 160, 89, 41}, "Марка электрода");
+    row("Строка2", "QWidget", "Форма1", {8, 365, 425, 1}, "");
+    row("Метка8", "QLabel", "Форма1", {8, 304, 153, 25}, "Шов . . . . . . . . . . . . . . .");
+    row("Строка1", "QWidget", "Форма1", {8, 368, 425, 1}, "");
+    row("И_У5", "QLabel", "Форма1", {-16, -16, 120, 95}, "");
+    row("И_Н1", "QLabel", "Форма1", {-16, -16, 120, 95}, "");
+    row("Метка7", "QLabel", "Форма1", {8, 272, 129, 17}, "Положение . . . . . .");
+    row("Метка6", "QLabel", "Форма1", {0, 8, 441, 33}, "Ориентировочный расчет электродов");
+    row("Метка5", "QLabel", "Форма1", {8, 383, 169, 25}, "Масса электродов,  кг");
+    row("Метка4", "QLabel", "Форма1", {8, 336, 249, 25}, "Общая длина сварных швов, мм");
+    row("Метка2", "QLabel", "Форма1", {8, 240, 225, 25}, "Тип соединения . . . . . . . . . . . . ");
+    row("Метка1", "QLabel", "Форма1", {8, 208, 217, 17}, "Катет шва  . . . . . . . . . . . . . . . . .");
+}
+
+void TstDefinition::control()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, className);
+    QFETCH(QString, parentName);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, text);
+
+    Форма1 form(ru);
+    QWidget *w = find(form, name);
+    QVERIFY(w);
+    if (className == QLatin1String("QWidget"))
+        QVERIFY(!w->inherits("QFrame") && !w->inherits("QLabel"));
+    else
+        QVERIFY2(w->inherits(className.toLatin1()), w->metaObject()->className());
+    QCOMPARE(w->parentWidget()->objectName(), parentName);
+    QCOMPARE(w->geometry(), geometry);
+
+    if (auto *combo = qobject_cast<QComboBox *>(w)) {
+        QVERIFY(combo->isEditable());
+        QCOMPARE(combo->currentText(), text);
+    } else if (auto *edit = qobject_cast<QLineEdit *>(w)) {
+        QCOMPARE(edit->text(), text);
+        QCOMPARE(edit->alignment(), Qt::AlignCenter);
+    } else if (auto *button = qobject_cast<QPushButton *>(w)) {
+        QCOMPARE(button->text(), text);
+    } else if (auto *label = qobject_cast<QLabel *>(w)) {
+        QCOMPARE(label->text(), text);
+    }
+}
+
+void TstDefinition::items_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("items");
+    QTest::newRow("leg sizes") << "Комбо1"
+                               << QStringList{"2", "3", "4", "5", "6", "8", "10", "12", "14",
+                                              "16", "18", "20"};
+    QTest::newRow("joints") << "Комбо2" << QStringList{"Н1", "Н2", "Т1", "Т3", "У4", "У5"};
+    QTest::newRow("positions") << "Комбо3"
+                               << QStringList{"Нижнее", "Наклонное", "Вертикальное",
+                                              "Горизонтальное", "Потолочное"};
+    QTest::newRow("seams") << "Комбо4" << QStringList{"сплошной", "прерывистый"};
+    QTest::newRow("areas") << "Комбо5"
+                           << QStringList{"вспомогательные конструкции", "несущие конструкции",
+                                          "антикоррозионные простые",
+                                          "антикоррозионные ответственные"};
+    QTest::newRow("brands start empty") << "Комбо6" << QStringList{};
+}
+
+void TstDefinition::items()
+{
+    QFETCH(QString, name);
+    QFETCH(QStringList, items);
+    Форма1 form(ru);
+    auto *combo = form.findChild<QComboBox *>(name);
+    QStringList actual;
+    for (int i = 0; i < combo->count(); ++i)
+        actual << combo->itemText(i);
+    QCOMPARE(actual, items);
+    QCOMPARE(combo->insertPolicy(), QComboBox::NoInsert);
+}
+
+void TstDefinition::hiddenControls()
+{
+    Форма1 form(ru);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    auto *coefficient = find(form, QStringLiteral("Текст1"));
+    QVERIFY(!coefficient->isVisible());
+    QCOMPARE(coefficient->focusPolicy(), Qt::NoFocus);
+    for (const char16_t *joint : {u"Н1", u"Н2", u"Т1", u"Т3", u"У4", u"У5"}) {
+        auto *image = form.findChild<QLabel *>(QStringLiteral("И_") + QString::fromUtf16(joint));
+        QVERIFY(image);
+        QVERIFY(!image->isVisible());
+        QCOMPARE(image->pixmap().size(), QSize(120, 95));
+    }
+    QVERIFY(form.findChild<QLabel *>(QStringLiteral("Рисунок1"))->pixmap().isNull());
+}
+
+// Every caption fits its label: the one-line captions on one line, the others within
+// the label's height.
+void TstDefinition::captionsFit_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("lines");
+    for (const definition::Control &c : definition::controls) {
+        if (c.kind != definition::Kind::Label || c.text.startsWith(u"Метка"))
+            continue;
+        const bool twoLines = c.name == u"Метка9" || c.name == u"Метка11" || c.name == u"Метка12";
+        QTest::newRow(c.name.toUtf8().constData()) << c.name.toString() << (twoLines ? 2 : 1);
+    }
+    QTest::newRow("longest area description") << QStringLiteral("Метка10") << 3;
+}
+
+void TstDefinition::captionsFit()
+{
+    QFETCH(QString, name);
+    QFETCH(int, lines);
+    Форма1 form(ru);
+    auto *label = form.findChild<QLabel *>(name);
+    QString text = label->text();
+    if (name == QLatin1String("Метка10"))
+        text = QStringLiteral("Для сварки конструкций из коррозионно-стойких хромоникелевых сталей, "
+                              "когда к металлу шва не предъявляют жесткие требования стойкости к "
+                              "межкристаллической коррозии");
+    const QFontMetrics fm(label->font());
+    const QRect needed = fm.boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, text);
+    QVERIFY2(needed.height() <= lines * fm.lineSpacing(), qPrintable(label->font().family()));
+    QVERIFY(needed.height() <= label->height());
+    if (lines == 1)
+        QVERIFY2(fm.horizontalAdvance(text) <= label->width(),
+                 qPrintable(QString::number(fm.horizontalAdvance(text))));
+}
+
+void TstDefinition::look_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("role");
+    QTest::addColumn<QColor>("colour");
+    QTest::newRow("frame") << "Рамка1" << int(QPalette::Window) << QColor(192, 255, 192);
+    QTest::newRow("area caption") << "Метка9" << int(QPalette::WindowText) << QColor(255, 0, 0);
+    QTest::newRow("exit button") << "Комманда1" << int(QPalette::Button) << QColor(255, 224, 192);
+    QTest::newRow("result") << "Текст3" << int(QPalette::Text) << QColor(128, 0, 0);
+    QTest::newRow("result caption") << "Метка5" << int(QPalette::WindowText) << QColor(128, 0, 0);
+    QTest::newRow("title") << "Метка6" << int(QPalette::WindowText) << QColor(192, 0, 0);
+}
+
+void TstDefinition::look()
+{
+    QFETCH(QString, name);
+    QFETCH(int, role);
+    QFETCH(QColor, colour);
+    Форма1 form(ru);
+    form.Load();
+    QCOMPARE(find(form, name)->palette().color(QPalette::ColorRole(role)), colour);
+    QCOMPARE(form.palette().color(QPalette::Window), QColor(255, 255, 215));
+
+    auto *title = form.findChild<QLabel *>(QStringLiteral("Метка6"));
+    QCOMPARE(title->font().pixelSize(), look::titleFontPixels);
+    QVERIFY(title->font().bold());
+    QCOMPARE(form.font().pixelSize(), look::fontPixels);
+    QVERIFY(form.font().bold());
+    auto *type = form.findChild<QLabel *>(QStringLiteral("Метка13"));
+    QCOMPARE(type->frameShape(), QFrame::Box);
+    QCOMPARE(type->frameShadow(), QFrame::Plain);
+    QCOMPARE(type->alignment(), Qt::AlignCenter);
+}
+
+void TstDefinition::doubleRule()
+{
+    Форма1 form(ru);
+    QWidget *upper = find(form, QStringLiteral("Строка2"));
+    QWidget *lower = find(form, QStringLiteral("Строка1"));
+    QCOMPARE(lower->y() - upper->y(), 3);
+    QCOMPARE(upper->height(), 1);
+    QVERIFY(upper->autoFillBackground());
+}
+
+void TstDefinition::tabOrder()
+{
+    Форма1 form(ru);
+    form.Load();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    find(form, QStringLiteral("Комбо1"))->setFocus();
+    QStringList order;
+    for (int i = 0; i < 10; ++i) {
+        QWidget *focused = QApplication::focusWidget();
+        while (focused && focused->objectName().isEmpty())
+            focused = focused->parentWidget(); // a list's edit field
+        order << (focused ? focused->objectName() : QString());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QCOMPARE(order, (QStringList{"Комбо1", "Комбо2", "Текст2", "Текст3", "Комбо3", "Рисунок1",
+                                 "Комманда1", "Комбо4", "Комбо5", "Комбо6"}));
+}
+
+QTEST_MAIN(TstDefinition)
+#include "tst_definition.moc"
