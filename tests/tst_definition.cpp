@@ -206,7 +206,7 @@ void TstDefinition::captionsFit()
     Форма1 form(ru);
     auto *label = form.findChild<QLabel *>(name);
     QString text = label->text();
-    if (name == QLatin1String("Метка10"))
+    if (name == QStringLiteral("Метка10"))
         text = QStringLiteral("Для сварки конструкций из коррозионно-стойких хромоникелевых сталей, "
                               "когда к металлу шва не предъявляют жесткие требования стойкости к "
                               "межкристаллической коррозии");

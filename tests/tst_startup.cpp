@@ -1,0 +1,271 @@
+// Start-up and the wiring of user actions to the window's procedures, with their real
+// bodies, in a Russian and an English locale.
+
+#include "formdriver.h"
+
+#include <QEventLoop>
+#include <QSignalSpy>
+#include <QTimer>
+
+class TstStartup : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void storedTextsBeforeLoad();
+    void loadOrder();
+    void afterLoad_data();
+    void afterLoad();
+    void pickArea_data();
+    void pickArea();
+    void pickSameAreaResetsBrand();
+    void pickBrand_data();
+    void pickBrand();
+    void pickInputs_data();
+    void pickInputs();
+    void lengthEdits();
+    void listEditsRecompute_data();
+    void listEditsRecompute();
+    void failedCalculationEmptiesResult();
+    void exitButtonEndsTheProgram();
+};
+
+namespace {
+const QLocale ru(QLocale::Russian, QLocale::Russia);
+const QLocale en(QLocale::English, QLocale::UnitedStates);
+} // namespace
+
+void TstStartup::storedTextsBeforeLoad()
+{
+    Форма1 form(ru);
+    QCOMPARE(form.findChild<QComboBox *>(QStringLiteral("Комбо6"))->currentText(), QStringLiteral("Комбо6"));
+    QCOMPARE(form.findChild<QLabel *>(QStringLiteral("Метка10"))->text(), QStringLiteral("Метка10"));
+    QCOMPARE(form.findChild<QLabel *>(QStringLiteral("Метка13"))->text(), QStringLiteral("Метка13"));
+    QCOMPARE(form.findChild<QLineEdit *>(QStringLiteral("Текст3"))->text(), QStringLiteral("Текст3"));
+    QCOMPARE(form.calculations(), 0);
+}
+
+// The coefficient write, the length write, the brand's coefficient inside the
+// brand properties, and the final explicit run: four calculations, in that order.
+void TstStartup::loadOrder()
+{
+    Форма1 form(ru);
+    auto *coefficient = form.findChild<QLineEdit *>(QStringLiteral("Текст1"));
+    auto *result = form.findChild<QLineEdit *>(QStringLiteral("Текст3"));
+    auto *type = form.findChild<QLabel *>(QStringLiteral("Метка13"));
+    QStringList seen;
+    QObject::connect(coefficient, &QLineEdit::textChanged, &form, [&](const QString &t) {
+        seen << QStringLiteral("coefficient %1, type %2, run %3").arg(t, type->text()).arg(form.calculations());
+    });
+    QObject::connect(result, &QLineEdit::textChanged, &form, [&](const QString &t) {
+        seen << QStringLiteral("result %1, run %2").arg(t).arg(form.calculations());
+    });
+    form.Load();
+    QCOMPARE(form.calculations(), 4);
+    QCOMPARE(seen.join(u'|'), (QStringList{
+                                  "result , run 1", // no length yet: no mass
+                                  "coefficient 1,7, type Метка13, run 1", // ran nested
+                                  "result 0,24, run 2",
+                                  "result 0,225882352941176, run 3", // full precision first
+                                  "result 0,226, run 3",
+                                  "coefficient 1,6, type Э46, run 3", // type came first
+                                  "result 0,225882352941176, run 4",
+                                  "result 0,226, run 4",
+                              }.join(u'|')));
+}
+
+void TstStartup::afterLoad_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("ru") << ru << "0,226";
+    QTest::newRow("en") << en << "0.226";
+}
+
+void TstStartup::afterLoad()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, result);
+    FormDriver d(locale);
+    QCOMPARE(d.text("Комбо1"), QStringLiteral("5"));
+    QCOMPARE(d.text("Комбо2"), QStringLiteral("Н1"));
+    QCOMPARE(d.text("Комбо3"), QStringLiteral("Нижнее"));
+    QCOMPARE(d.text("Комбо4"), QStringLiteral("сплошной"));
+    QCOMPARE(d.text("Комбо5"), QStringLiteral("вспомогательные конструкции"));
+    QCOMPARE(d.text("Метка10"), QStringLiteral("Сварка вспомогательных конструкций из углеродистых сталей"));
+    QCOMPARE(d.text("Комбо6"), QStringLiteral("АНО-3"));
+    QCOMPARE(d.items("Комбо6"), (QStringList{"АНО-1", "АНО-3", "АНО-4", "АНО-5", "АНО-6", "ВСЦ-2"}));
+    QCOMPARE(d.text("Метка13"), QStringLiteral("Э46"));
+    QCOMPARE(d.text("Текст1"), QStringLiteral("1,6"));
+    QCOMPARE(d.text("Текст2"), QStringLiteral("1000"));
+    QCOMPARE(d.result(), result);
+    QVERIFY(d.pictureIs("Н1"));
+}
+
+void TstStartup::pickArea_data()
+{
+    QTest::addColumn<QString>("area");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("brand");
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<int>("calculations"); // how often the mass was worked out
+    QTest::newRow("load-bearing") << "несущие конструкции" << 17 << "МР-3" << "Э46" << "0,24" << 1;
+    QTest::newRow("simple corrosion") << "антикоррозионные простые" << 1 << "ОЗЛ-8" << "Э-07Х20Н9" << "0,226" << 0;
+    QTest::newRow("critical corrosion")
+        << "антикоррозионные ответственные" << 4 << "ОЗЛ-7" << "Э-08Х20Н9Г2Б" << "0,226" << 0;
+}
+
+// The mass follows the area only through the coefficient's change.
+void TstStartup::pickArea()
+{
+    QFETCH(QString, area);
+    QFETCH(int, count);
+    QFETCH(QString, brand);
+    QFETCH(QString, type);
+    QFETCH(QString, result);
+    QFETCH(int, calculations);
+    FormDriver d(ru);
+    const int before = d.form.calculations();
+    QVERIFY(d.pick("Комбо5", area));
+    QCOMPARE(d.items("Комбо6").size(), count);
+    QCOMPARE(d.text("Комбо6"), brand);
+    QCOMPARE(d.text("Метка13"), type);
+    QCOMPARE(d.result(), result);
+    QCOMPARE(d.form.calculations() - before, calculations);
+    QVERIFY(d.text("Метка10").endsWith(QStringLiteral("коррозии")) == area.startsWith(QStringLiteral("анти")));
+}
+
+void TstStartup::pickSameAreaResetsBrand()
+{
+    FormDriver d(ru);
+    QVERIFY(d.pick("Комбо6", "АНО-1"));
+    QCOMPARE(d.text("Метка13"), QStringLiteral("Э42"));
+    QCOMPARE(d.result(), QStringLiteral("0,212"));
+    QVERIFY(d.pick("Комбо5", "вспомогательные конструкции"));
+    QCOMPARE(d.text("Комбо6"), QStringLiteral("АНО-3"));
+    QCOMPARE(d.items("Комбо6").size(), 6);
+    QCOMPARE(d.result(), QStringLiteral("0,226"));
+}
+
+void TstStartup::pickBrand_data()
+{
+    QTest::addColumn<QString>("area");
+    QTest::addColumn<QString>("brand");
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("coefficient");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("ЦЛ-11") << "антикоррозионные ответственные" << "ЦЛ-11" << "Э-08Х20Н9Г2Б" << "1,8" << "0,254";
+    QTest::newRow("УОНИ-13/45") << "несущие конструкции" << "УОНИ-13/45" << "Э42А" << "1,4" << "0,198";
+    QTest::newRow("УОНИ-13/55") << "несущие конструкции" << "УОНИ-13/55" << "Э50А" << "1,4" << "0,198";
+    QTest::newRow("same coefficient") << "несущие конструкции" << "РБУ-5" << "Э46" << "1,7" << "0,24";
+}
+
+void TstStartup::pickBrand()
+{
+    QFETCH(QString, area);
+    QFETCH(QString, brand);
+    QFETCH(QString, type);
+    QFETCH(QString, coefficient);
+    QFETCH(QString, result);
+    FormDriver d(ru);
+    QVERIFY(d.pick("Комбо5", area));
+    QVERIFY(d.pick("Комбо6", brand));
+    QCOMPARE(d.text("Метка13"), type);
+    QCOMPARE(d.text("Текст1"), coefficient);
+    QCOMPARE(d.result(), result);
+}
+
+void TstStartup::pickInputs_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("result");
+    QTest::addColumn<QString>("joint");
+    QTest::newRow("leg 10") << "Комбо1" << "10" << "0,838" << "Н1";
+    QTest::newRow("joint Н2") << "Комбо2" << "Н2" << "0,452" << "Н2";
+    QTest::newRow("joint У5") << "Комбо2" << "У5" << "0,287" << "У5";
+    QTest::newRow("overhead") << "Комбо3" << "Потолочное" << "0,271" << "Н1";
+    QTest::newRow("intermittent") << "Комбо4" << "прерывистый" << "0,113" << "Н1";
+}
+
+void TstStartup::pickInputs()
+{
+    QFETCH(QString, list);
+    QFETCH(QString, item);
+    QFETCH(QString, result);
+    QFETCH(QString, joint);
+    FormDriver d(ru);
+    const int before = d.form.calculations();
+    QVERIFY(d.pick(list, item));
+    QCOMPARE(d.form.calculations() - before, 1);
+    QCOMPARE(d.result(), result);
+    QVERIFY(d.pictureIs(joint));
+}
+
+// Every keystroke in the length recomputes; the empty length empties the result.
+void TstStartup::lengthEdits()
+{
+    FormDriver d(ru);
+    d.focus("Текст2");
+    d.end();
+    QStringList shown;
+    for (int i = 0; i < 4; ++i) {
+        d.backspace();
+        shown << d.text("Текст2") + " " + d.result();
+    }
+    QCOMPARE(shown, (QStringList{"100 0,023", "10 0,002", "1 0", " "}));
+    d.type("2500");
+    QCOMPARE(d.result(), QStringLiteral("0,565"));
+}
+
+// Erasing a list's text with backspace leaves a text that names nothing: no mass.
+void TstStartup::listEditsRecompute_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("edited");
+    QTest::newRow("leg 10 to 1") << "Комбо1" << "1";
+    QTest::newRow("joint Н1 to Н") << "Комбо2" << "Н";
+    QTest::newRow("position") << "Комбо3" << "Нижне";
+    QTest::newRow("seam") << "Комбо4" << "сплошно";
+}
+
+void TstStartup::listEditsRecompute()
+{
+    QFETCH(QString, list);
+    QFETCH(QString, edited);
+    FormDriver d(ru);
+    if (list == QStringLiteral("Комбо1"))
+        QVERIFY(d.pick(list, "10"));
+    d.focus(list);
+    d.end();
+    const int before = d.form.calculations();
+    d.backspace();
+    QCOMPARE(d.text(list), edited);
+    QCOMPARE(d.form.calculations() - before, 1);
+    QCOMPARE(d.result(), QString());
+    QVERIFY(d.pictureIs("Н1"));
+}
+
+// A coefficient that is no number must not leave the older mass on show.
+void TstStartup::failedCalculationEmptiesResult()
+{
+    FormDriver d(ru);
+    QCOMPARE(d.result(), QStringLiteral("0,226"));
+    d.get<QLineEdit>("Текст1")->setText(QStringLiteral("1,,7"));
+    QCOMPARE(d.result(), QString());
+    d.get<QLineEdit>("Текст1")->setText(QStringLiteral("1,6"));
+    QCOMPARE(d.result(), QStringLiteral("0,226"));
+}
+
+void TstStartup::exitButtonEndsTheProgram()
+{
+    FormDriver d(ru);
+    QEventLoop loop;
+    QTimer::singleShot(0, &d.form, [&] { QTest::mouseClick(d.get("Комманда1"), Qt::LeftButton); });
+    QTimer::singleShot(5000, &loop, [&] { loop.exit(1); });
+    QCOMPARE(loop.exec(), 0);
+}
+
+QTEST_MAIN(TstStartup)
+#include "tst_startup.moc"
