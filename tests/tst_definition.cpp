@@ -196,7 +196,7 @@ void TstDefinition::captionsFit_data()
         const bool twoLines = c.name == u"Метка9" || c.name == u"Метка11" || c.name == u"Метка12";
         QTest::newRow(c.name.toUtf8().constData()) << c.name.toString() << (twoLines ? 2 : 1);
     }
-    QTest::newRow("longest area description") << QStringLiteral("Метка10") << 3;
+    QTest::newRow("longest area description") << QStringLiteral("Метка10") << 4;
 }
 
 void TstDefinition::captionsFit()
