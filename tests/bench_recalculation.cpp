@@ -1,0 +1,39 @@
+// How long one recalculation takes: the mass with its writes to the result field.
+
+#include "app/form.h"
+
+#include <QComboBox>
+#include <QTest>
+
+class BenchRecalculation : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void recalculation();
+    void recalculationWithPictureChange();
+};
+
+void BenchRecalculation::recalculation()
+{
+    Форма1 form(QLocale(QLocale::Russian, QLocale::Russia));
+    form.Load();
+    QBENCHMARK {
+        form.AA();
+    }
+}
+
+void BenchRecalculation::recalculationWithPictureChange()
+{
+    Форма1 form(QLocale(QLocale::Russian, QLocale::Russia));
+    form.Load();
+    auto *joint = form.findChild<QComboBox *>(QStringLiteral("Комбо2"));
+    int i = 0;
+    QBENCHMARK {
+        joint->setEditText(joint->itemText(++i % joint->count()));
+        form.AA();
+    }
+}
+
+QTEST_MAIN(BenchRecalculation)
+#include "bench_recalculation.moc"

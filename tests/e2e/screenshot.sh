@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Runs the real program on an X server of its own, takes a picture of its window and
+# checks its size and the colours at a few chosen points.
+set -euo pipefail
+program="$1"
+work=$(mktemp -d)
+cleanup() {
+    [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true
+    [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb=$!
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(cat "$work/display")"
+
+LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 QT_QPA_PLATFORM=xcb "$program" &
+app=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --class electrode-calc | head -n 1) ||
+    fail "the window did not appear"
+sleep 0.5
+[ "$(xdotool getwindowname "$window")" = "Орвела" ] || fail "the title is not Орвела"
+import -window "$window" "$work/shot.png" || fail "no screenshot"
+
+size=$(identify -format '%wx%h' "$work/shot.png")
+[ "$size" = "447x408" ] || fail "window is $size, not 447x408"
+
+pixel() { convert "$work/shot.png" -format "%[pixel:p{$1,$2}]" info: | sed 's/srgba\?(\([0-9]*,[0-9]*,[0-9]*\).*/\1/'; }
+check() {
+    local got
+    got=$(pixel "$1" "$2")
+    [ "$got" = "$3" ] || fail "$4 at ($1,$2) is ($got), not ($3)"
+}
+check 4 200 "255,255,215" "the window's pale yellow"
+check 440 300 "255,255,215" "the window's pale yellow"
+check 380 100 "192,255,192" "the frame's pale green"
+check 340 380 "255,224,192" "the exit button's face"
+check 310 180 "255,255,255" "the type label's background"
+check 100 365 "0,0,0" "the upper rule"
+check 100 368 "0,0,0" "the lower rule"
+check 100 366 "255,255,215" "the gap between the rules"
+
+# The result and its caption are dark red, the title deep red.
+colours() { convert "$work/shot.png" -crop "$1" -unique-colors txt:- | grep -c "$2" || true; }
+[ "$(colours 185x23+185+377 '#800000')" -ge 1 ] || fail "the result is not dark red"
+[ "$(colours 160x20+8+385 '#800000')" -ge 1 ] || fail "the result caption is not dark red"
+[ "$(colours 440x30+0+8 '#C00000')" -ge 1 ] || fail "the title is not deep red"
+
+echo "1 passed, 0 failed"
