@@ -1,5 +1,6 @@
 #include "app/form.h"
 
+#include "app/accessibility.h"
 #include "app/definition.h"
 #include "app/keyrule.h"
 #include "app/look.h"
@@ -57,6 +58,7 @@ bool typesNoCharacter(const QKeyEvent *key)
 
     definition::build(this);
     look::apply(this);
+    accessibility::nameFields(this);
 
     Комбо1 = field<QComboBox>(this, u"Комбо1");
     Комбо2 = field<QComboBox>(this, u"Комбо2");

@@ -3,6 +3,7 @@
 
 #include "app/form.h"
 
+#include "app/accessibility.h"
 #include "app/keyrule.h"
 #include "calc/mass.h"
 #include "catalogue/catalogue.h"
@@ -62,8 +63,10 @@ void Форма1::AA()
 
     if (result.picture) {
         const QPixmap picture = imageOf(joint)->pixmap();
-        if (Рисунок1->pixmap().cacheKey() != picture.cacheKey())
+        if (Рисунок1->pixmap().cacheKey() != picture.cacheKey()) {
             Рисунок1->setPixmap(picture);
+            Рисунок1->setAccessibleDescription(accessibility::jointDescription(joint));
+        }
     }
 
     // No mass, no number: a failed calculation never leaves an older result on show.

@@ -1,6 +1,7 @@
 // The window as it is created, before Load: its controls, their kinds, containers,
 // geometry, stored texts and item lists, the look, the fonts and the tab order.
 
+#include "app/accessibility.h"
 #include "app/definition.h"
 #include "app/form.h"
 #include "app/look.h"
@@ -29,6 +30,8 @@ private Q_SLOTS:
     void look();
     void doubleRule();
     void tabOrder();
+    void accessibleNames_data();
+    void accessibleNames();
 };
 
 namespace {
@@ -280,6 +283,38 @@ void TstDefinition::tabOrder()
     }
     QCOMPARE(order, (QStringList{"Комбо1", "Комбо2", "Текст2", "Текст3", "Комбо3", "Рисунок1",
                                  "Комманда1", "Комбо4", "Комбо5", "Комбо6"}));
+}
+
+void TstDefinition::accessibleNames_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("buddyOf"); // the caption whose buddy the field is, if any
+    QTest::newRow("leg") << "Комбо1" << "Катет шва" << "Метка1";
+    QTest::newRow("joint") << "Комбо2" << "Тип соединения" << "Метка2";
+    QTest::newRow("position") << "Комбо3" << "Положение" << "Метка7";
+    QTest::newRow("seam") << "Комбо4" << "Шов" << "Метка8";
+    QTest::newRow("area") << "Комбо5" << "Область применения" << "Метка9";
+    QTest::newRow("brand") << "Комбо6" << "Марка электрода" << "Метка11";
+    QTest::newRow("type") << "Метка13" << "Тип электрода" << "";
+    QTest::newRow("length") << "Текст2" << "Общая длина сварных швов, мм" << "Метка4";
+    QTest::newRow("result") << "Текст3" << "Масса электродов, кг" << "Метка5";
+    QTest::newRow("picture") << "Рисунок1" << "Чертеж соединения" << "";
+}
+
+void TstDefinition::accessibleNames()
+{
+    QFETCH(QString, field);
+    QFETCH(QString, name);
+    QFETCH(QString, buddyOf);
+    Форма1 form(ru);
+    form.Load();
+    QWidget *w = find(form, field);
+    QCOMPARE(w->accessibleName(), name);
+    if (!buddyOf.isEmpty())
+        QCOMPARE(form.findChild<QLabel *>(buddyOf)->buddy(), w);
+    if (field == QStringLiteral("Рисунок1"))
+        QCOMPARE(w->accessibleDescription(), QStringLiteral("Тип соединения Н1"));
 }
 
 QTEST_MAIN(TstDefinition)

@@ -1,0 +1,20 @@
+#pragma once
+// Names that a screen reader reads for the window's inputs and outputs.
+
+#include <QString>
+#include <QStringView>
+
+class QWidget;
+
+namespace accessibility {
+
+// A caption without its run of dots and with single blanks: "Катет шва".
+QString nameFromCaption(QStringView caption);
+
+// Names each field after its caption and makes the caption its buddy.
+void nameFields(QWidget *form);
+
+// What the picture box says of the joint it shows.
+QString jointDescription(QStringView joint);
+
+} // namespace accessibility
