@@ -86,7 +86,8 @@ public:
     {
         const QPixmap shown = get<QLabel>(QStringLiteral("Рисунок1"))->pixmap();
         const QPixmap held = get<QLabel>(QStringLiteral("И_") + joint)->pixmap();
-        return !shown.isNull() && shown.toImage() == held.toImage();
+        return !shown.isNull() &&
+               (shown.cacheKey() == held.cacheKey() || shown.toImage() == held.toImage());
     }
 
     Форма1 form;
