@@ -25,6 +25,24 @@ need_packages() {
     fi
 }
 
+# Generates the named locales where they are missing and we may.
+need_locales() {
+    local missing=()
+    for l in "$@"; do
+        locale -a 2>/dev/null | grep -qix "${l/UTF-8/utf8}" || missing+=("$l")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null 2>&1 || { echo "Locales ${missing[*]} are missing; tests use them anyway." >&2; return 0; }
+        sudo=(sudo)
+    fi
+    for l in "${missing[@]}"; do
+        "${sudo[@]}" sed -i "s/^# *\($l UTF-8\)/\1/" /etc/locale.gen
+    done
+    "${sudo[@]}" locale-gen >/dev/null
+}
+
 build_packages=(cmake make g++ qt6-base-dev qt6-qpa-plugins fonts-liberation2)
 
 # Configures once, then builds only what changed.
