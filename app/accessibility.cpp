@@ -1,6 +1,8 @@
 #include "app/accessibility.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRegularExpression>
 
 namespace accessibility {
@@ -25,7 +27,11 @@ void nameFields(QWidget *form)
     for (const Pair &p : pairs) {
         auto *caption = form->findChild<QLabel *>(QString::fromUtf16(p.caption));
         auto *field = form->findChild<QWidget *>(QString::fromUtf16(p.field));
-        field->setAccessibleName(nameFromCaption(caption->text()));
+        const QString name = nameFromCaption(caption->text());
+        field->setAccessibleName(name);
+        // An editable list reports its text as its name; its edit field keeps the caption.
+        if (auto *list = qobject_cast<QComboBox *>(field))
+            list->lineEdit()->setAccessibleName(name);
         if (field->focusPolicy() != Qt::NoFocus)
             caption->setBuddy(field);
     }

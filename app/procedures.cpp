@@ -39,6 +39,7 @@ void Форма1::Тип()
     // The type label first, then the coefficient, whose write recomputes the mass.
     if (const catalogue::Brand *brand = catalogue::findBrand(Комбо6->currentText())) {
         Метка13->setText(brand->type.toString());
+        Метка13->setAccessibleDescription(brand->type.toString());
         Текст1->setText(brand->coefficient.toString());
     }
 }
