@@ -23,16 +23,6 @@ template <typename T> T *field(QWidget *form, const char16_t *name)
     return w;
 }
 
-// Writes a list's text from code: no Click follows. The item of that text, if any,
-// becomes the current one so that the opened list shows it.
-void setListText(QComboBox *list, const QString &text)
-{
-    const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (index >= 0)
-        list->setCurrentIndex(index);
-    list->setEditText(text);
-}
-
 // Keys that type no character into a field: focus moves and deletion forward.
 bool typesNoCharacter(const QKeyEvent *key)
 {
@@ -113,6 +103,16 @@ void Форма1::filterKeys(QWidget *field, QStringView allowed)
         list->lineEdit()->setProperty("allowedCharacters", allowed.toString());
         list->lineEdit()->installEventFilter(this);
     }
+}
+
+// Writes a list's text from code: no Click follows. The item of that text, if any,
+// becomes the current one so that the opened list shows it.
+void Форма1::setListText(QComboBox *list, const QString &text)
+{
+    const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0)
+        list->setCurrentIndex(index);
+    list->setEditText(text);
 }
 
 bool Форма1::eventFilter(QObject *watched, QEvent *event)

@@ -36,6 +36,7 @@ private:
     void wire();
     void filterKeys(QWidget *field, QStringView allowed);
     QLabel *imageOf(QStringView joint) const;
+    static void setListText(QComboBox *list, const QString &text);
 
     QLocale locale_;
     int calculations_ = 0;

@@ -29,9 +29,7 @@ void Форма1::Марка()
     const catalogue::BrandList list = catalogue::brandListFor(Комбо5->currentText());
     for (QStringView brand : list.brands)
         Комбо6->addItem(brand.toString());
-    const QString brand = list.defaultBrand.toString();
-    Комбо6->setCurrentIndex(Комбо6->findText(brand, Qt::MatchExactly | Qt::MatchCaseSensitive));
-    Комбо6->setEditText(brand);
+    setListText(Комбо6, list.defaultBrand.toString());
 }
 
 void Форма1::Тип()
