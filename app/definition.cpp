@@ -32,7 +32,9 @@ namespace {
 QWidget *makeCombo(const Control &c, QWidget *parent)
 {
     auto *combo = new QComboBox(parent);
-    combo->setEditable(true);
+    // An edit field of our own makes the list editable without building its popup
+    // now; the popup is made the first time it opens.
+    combo->setLineEdit(new QLineEdit(combo));
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
     for (QStringView item : itemsOf(c.name))

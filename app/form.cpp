@@ -46,6 +46,7 @@ bool typesNoCharacter(const QKeyEvent *key)
     setWindowIcon(QIcon(QStringLiteral(":/icon.ico")));
     setFixedSize(definition::px(definition::formWidth), definition::px(definition::formHeight));
 
+    look::prepare(this);
     definition::build(this);
     look::apply(this);
     accessibility::nameFields(this);

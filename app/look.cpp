@@ -44,11 +44,14 @@ void setBackground(QWidget *w, const QColor &colour)
     w->setAutoFillBackground(true);
 }
 
-void apply(QWidget *form)
+void prepare(QWidget *form)
 {
     form->setFont(windowFont(fontPixels));
     setBackground(form, definedBackground);
+}
 
+void apply(QWidget *form)
+{
     setBackground(child(form, u"Рамка1"), frameBackground);
     setRole(child(form, u"Метка9"), QPalette::WindowText, areaCaption);
     setRole(child(form, u"Комманда1"), QPalette::Button, exitButton);

@@ -20,6 +20,10 @@ inline constexpr int titleFontPixels = 18; // 13.5 pt at 96 dpi
 
 void setBackground(QWidget *w, const QColor &colour);
 
+// Gives the window its font and background before its controls exist, so that they
+// inherit both as they are made instead of being laid out again.
+void prepare(QWidget *form);
+
 // Applies fonts and colours to the controls that differ from their kind's defaults.
 void apply(QWidget *form);
 
