@@ -3,14 +3,15 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpression>
 
 namespace accessibility {
 
 QString nameFromCaption(QStringView caption)
 {
-    static const QRegularExpression dots(QStringLiteral("(\\s*\\.)+\\s*$"));
-    return caption.toString().remove(dots).simplified();
+    qsizetype end = caption.size();
+    while (end > 0 && (caption[end - 1] == u'.' || caption[end - 1].isSpace()))
+        --end;
+    return caption.first(end).toString().simplified();
 }
 
 void nameFields(QWidget *form)

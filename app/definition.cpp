@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QImageReader>
 #include <QPixmap>
 
 #include <algorithm>
@@ -70,7 +71,10 @@ QWidget *makePicture(QWidget *parent)
 QWidget *makeImage(const Control &c, QWidget *parent)
 {
     auto *image = new QLabel(parent);
-    image->setPixmap(QPixmap(c.text.toString()));
+    // The format is known: probing every image plugin for it would only cost time.
+    QImageReader reader(c.text.toString(), "BMP");
+    reader.setAutoDetectImageFormat(false);
+    image->setPixmap(QPixmap::fromImage(reader.read()));
     image->setVisible(false);
     return image;
 }

@@ -2,13 +2,13 @@
 
 #include "app/accessibility.h"
 #include "app/definition.h"
+#include "app/icon.h"
 #include "app/keyrule.h"
 #include "app/look.h"
 #include "calc/numbers.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,7 +43,7 @@ bool typesNoCharacter(const QKeyEvent *key)
 {
     setObjectName(definition::formName.toString());
     setWindowTitle(definition::formTitle.toString());
-    setWindowIcon(QIcon(QStringLiteral(":/icon.ico")));
+    setWindowIcon(icon::windowIcon(devicePixelRatio()));
     setFixedSize(definition::px(definition::formWidth), definition::px(definition::formHeight));
 
     look::prepare(this);

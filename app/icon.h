@@ -1,0 +1,22 @@
+#pragma once
+// The window icon at every size the desktop asks for, enlarged from its 32 × 32 art
+// by whole numbers so that it never blurs.
+
+#include <QIcon>
+#include <QImage>
+
+namespace icon {
+
+inline constexpr int artSize = 32;
+
+// The icon's art as drawn, 32 × 32.
+QImage art();
+
+// The image enlarged `factor` times, each pixel becoming a square block.
+QImage enlarged(const QImage &image, int factor);
+
+// The art at 32 and at each whole multiple up to the one a screen of the given
+// device pixel ratio needs (at least 64, which window managers like for task lists).
+QIcon windowIcon(qreal devicePixelRatio);
+
+} // namespace icon
