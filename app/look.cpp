@@ -1,6 +1,7 @@
 #include "app/look.h"
 
 #include <QFont>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QLabel>
 #include <QStringList>
@@ -10,17 +11,28 @@ namespace look {
 
 namespace {
 
-// "MS Sans Serif" where it is installed; otherwise bold faces with Cyrillic glyphs
-// whose widths let every caption fit on its line.
+// "MS Sans Serif" where it is installed; otherwise a bold face with Cyrillic glyphs
+// whose widths let every caption fit on its line. Only the face found is named: each
+// name in a font's list costs a fallback search per script when text is first laid out.
+QString windowFamily()
+{
+    static const QString family = [] {
+        for (const char16_t *name :
+             {u"MS Sans Serif", u"Liberation Sans", u"Arimo", u"DejaVu Sans Condensed"}) {
+            const QString candidate = QString::fromUtf16(name);
+            if (QFontDatabase::hasFamily(candidate))
+                return candidate;
+        }
+        return QStringLiteral("Sans Serif");
+    }();
+    return family;
+}
+
 QFont windowFont(int pixels)
 {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arimo"), QStringLiteral("DejaVu Sans Condensed"),
-                      QStringLiteral("Sans Serif")});
+    QFont font(windowFamily());
     font.setPixelSize(pixels);
     font.setWeight(QFont::Bold);
-    font.setStyleHint(QFont::SansSerif);
     return font;
 }
 

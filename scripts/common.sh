@@ -43,7 +43,7 @@ need_locales() {
     "${sudo[@]}" locale-gen >/dev/null
 }
 
-build_packages=(cmake make g++ qt6-base-dev qt6-qpa-plugins fonts-liberation2)
+build_packages=(cmake make g++ qt6-base-dev qt6-qpa-plugins libfontconfig-dev fonts-liberation2)
 
 # Configures once, then builds only what changed.
 build_program() {
