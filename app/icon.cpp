@@ -3,20 +3,17 @@
 #include <QImageReader>
 #include <QPixmap>
 
+#include <algorithm>
 #include <cmath>
 
 namespace icon {
 
 QImage art()
 {
-    QImageReader reader(QStringLiteral(":/icon.ico"), "ICO");
+    // A PNG is read by the toolkit itself; the icon file would load an image plugin.
+    QImageReader reader(QStringLiteral(":/icon-32.png"), "PNG");
     reader.setAutoDetectImageFormat(false);
     return reader.read();
-}
-
-QImage enlarged(const QImage &image, int factor)
-{
-    return image.scaled(image.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
 QIcon windowIcon(qreal devicePixelRatio)

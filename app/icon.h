@@ -9,11 +9,14 @@ namespace icon {
 
 inline constexpr int artSize = 32;
 
-// The icon's art as drawn, 32 × 32.
-QImage art();
-
 // The image enlarged `factor` times, each pixel becoming a square block.
-QImage enlarged(const QImage &image, int factor);
+inline QImage enlarged(const QImage &image, int factor)
+{
+    return image.scaled(image.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+// The icon's art, 32 × 32, as the build converted it from the drawn icon file.
+QImage art();
 
 // The art at 32 and at each whole multiple up to the one a screen of the given
 // device pixel ratio needs (at least 64, which window managers like for task lists).

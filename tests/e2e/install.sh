@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix and checks what a desktop needs from it:
+# the program, a valid menu entry that names it and its icon, the icon in every theme
+# size, and valid AppStream metainfo.
+set -euo pipefail
+build="$1" id="$2"
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install failed"
+
+[ -x "$prefix/bin/electrode-calc" ] || fail "no program in bin/"
+desktop="$prefix/share/applications/$id.desktop"
+metainfo="$prefix/share/metainfo/$id.metainfo.xml"
+[ -f "$desktop" ] || fail "no desktop entry"
+[ -f "$metainfo" ] || fail "no metainfo"
+
+desktop-file-validate "$desktop" || fail "desktop-file-validate"
+appstreamcli validate --no-net "$metainfo" >"$prefix/validate.log" 2>&1 ||
+    { cat "$prefix/validate.log"; fail "appstreamcli validate"; }
+
+key() { sed -n "s/^$1=//p" "$desktop"; }
+[ "$(key Name)" = "Расчет электродов" ] || fail "Name is '$(key Name)'"
+[ -n "$(key Comment)" ] || fail "no Comment"
+[ "$(key Exec)" = "electrode-calc" ] || fail "Exec is '$(key Exec)'"
+[ "$(key Icon)" = "$id" ] || fail "Icon is '$(key Icon)'"
+for c in Utility Calculator Engineering; do
+    key Categories | tr ';' '\n' | grep -qx "$c" || fail "category $c is missing"
+done
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
+    fail "the metainfo does not launch the desktop entry"
+! grep -Eq '<url|https?://' "$metainfo" || fail "the metainfo names a web address"
+
+for n in 32 64 128 256; do
+    png="$prefix/share/icons/hicolor/${n}x${n}/apps/$id.png"
+    [ -f "$png" ] || fail "no ${n}x${n} icon"
+    file "$png" | grep -q "PNG image data, $n x $n" || fail "$png is not a $n x $n PNG"
+done
+
+# Nothing else: no libraries, headers or build tools.
+extra=$(cd "$prefix" && find . -type f ! -name validate.log | grep -Ev \
+    "^\./(bin/electrode-calc|share/applications/$id\.desktop|share/metainfo/$id\.metainfo\.xml|share/icons/hicolor/[0-9]+x[0-9]+/apps/$id\.png)$" || true)
+[ -z "$extra" ] || fail "unexpected files installed: $extra"
+echo "1 passed, 0 failed"

@@ -1,0 +1,38 @@
+// Writes the window icon for the desktop's icon theme: its 32 x 32 art as drawn, and
+// the same art enlarged 2, 4 and 8 times, each pixel a square block, so that no size
+// is blurred. Usage: icon-sizes ICON.ico OUTDIR NAME
+// writes OUTDIR/hicolor/<n>x<n>/apps/NAME.png for n = 32, 64, 128 and 256.
+
+#include "app/icon.h"
+
+#include <QDir>
+#include <QImageReader>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: %s ICON.ico OUTDIR NAME\n", argv[0]);
+        return 2;
+    }
+    QImageReader reader(QString::fromLocal8Bit(argv[1]), "ICO");
+    const QImage art = reader.read();
+    if (art.size() != QSize(icon::artSize, icon::artSize)) {
+        std::fprintf(stderr, "%s: not a %d x %d icon: %s\n", argv[1], icon::artSize,
+                     icon::artSize, qPrintable(reader.errorString()));
+        return 1;
+    }
+    const QString out = QString::fromLocal8Bit(argv[2]);
+    const QString name = QString::fromLocal8Bit(argv[3]);
+    for (int factor : {1, 2, 4, 8}) {
+        const int n = icon::artSize * factor;
+        const QString dir = QStringLiteral("%1/hicolor/%2x%2/apps").arg(out).arg(n);
+        const QString file = QStringLiteral("%1/%2.png").arg(dir, name);
+        if (!QDir().mkpath(dir) || !icon::enlarged(art, factor).save(file, "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+            return 1;
+        }
+    }
+    return 0;
+}
