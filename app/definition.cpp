@@ -3,6 +3,7 @@
 #include "app/facebutton.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,12 +31,17 @@ std::span<const QStringView> itemsOf(QStringView combo)
 
 namespace {
 
-QWidget *makeCombo(const Control &c, QWidget *parent)
+// `placeholder`: a list gives an edit field without a completer one of its own, wired
+// to its items, only for us to take it away again; a placeholder that no field keeps
+// spares that work.
+QWidget *makeCombo(const Control &c, QWidget *parent, QCompleter *placeholder)
 {
     auto *combo = new QComboBox(parent);
     // An edit field of our own makes the list editable without building its popup
     // now; the popup is made the first time it opens.
-    combo->setLineEdit(new QLineEdit(combo));
+    auto *edit = new QLineEdit(combo);
+    edit->setCompleter(placeholder);
+    combo->setLineEdit(edit);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
     for (QStringView item : itemsOf(c.name))
@@ -79,11 +85,11 @@ QWidget *makeImage(const Control &c, QWidget *parent)
     return image;
 }
 
-QWidget *make(const Control &c, QWidget *parent)
+QWidget *make(const Control &c, QWidget *parent, QCompleter *placeholder)
 {
     switch (c.kind) {
     case Kind::Combo:
-        return makeCombo(c, parent);
+        return makeCombo(c, parent, placeholder);
     case Kind::Frame: {
         // A group box border with an empty caption.
         auto *frame = new QFrame(parent);
@@ -111,9 +117,10 @@ QWidget *make(const Control &c, QWidget *parent)
 void build(QWidget *form)
 {
     QWidget *frame = nullptr;
+    QCompleter placeholder;
     for (const Control &c : controls) {
         QWidget *parent = c.container == Container::Frame ? frame : form;
-        QWidget *w = make(c, parent);
+        QWidget *w = make(c, parent, &placeholder);
         w->setObjectName(c.name.toString());
         if (c.kind == Kind::Line) {
             // X1, Y1, X2, Y2: a 1-pixel line, both ends included

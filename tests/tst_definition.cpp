@@ -168,6 +168,9 @@ void TstDefinition::items()
         actual << combo->itemText(i);
     QCOMPARE(actual, items);
     QCOMPARE(combo->insertPolicy(), QComboBox::NoInsert);
+    // Nothing completes typed text: the list's text is only what was picked or kept.
+    QCOMPARE(combo->completer(), nullptr);
+    QCOMPARE(combo->lineEdit()->completer(), nullptr);
 }
 
 void TstDefinition::hiddenControls()
