@@ -1,5 +1,6 @@
 #include "app/definition.h"
 
+#include "app/crisp.h"
 #include "app/facebutton.h"
 
 #include <QComboBox>
@@ -80,7 +81,13 @@ QWidget *makeImage(const Control &c, QWidget *parent)
     // The format is known: probing every image plugin for it would only cost time.
     QImageReader reader(c.text.toString(), "BMP");
     reader.setAutoDetectImageFormat(false);
-    image->setPixmap(QPixmap::fromImage(reader.read()));
+    const QImage drawn = reader.read();
+    // Where a pixel takes two or more device pixels, the picture carries them itself,
+    // so that the box shows it sharp instead of smoothing it up.
+    const int ratio = crisp::wholeRatio(parent->devicePixelRatio());
+    QPixmap picture = QPixmap::fromImage(ratio == 1 ? drawn : crisp::enlarged(drawn, ratio));
+    picture.setDevicePixelRatio(ratio);
+    image->setPixmap(picture);
     image->setVisible(false);
     return image;
 }

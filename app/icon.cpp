@@ -1,5 +1,7 @@
 #include "app/icon.h"
 
+#include "app/crisp.h"
+
 #include <QImageReader>
 #include <QPixmap>
 
@@ -22,7 +24,7 @@ QIcon windowIcon(qreal devicePixelRatio)
     const int largest = std::max(2, int(std::ceil(devicePixelRatio - 0.01)));
     QIcon result;
     for (int factor = 1; factor <= largest; ++factor)
-        result.addPixmap(QPixmap::fromImage(factor == 1 ? image : enlarged(image, factor)));
+        result.addPixmap(QPixmap::fromImage(factor == 1 ? image : crisp::enlarged(image, factor)));
     return result;
 }
 

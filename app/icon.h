@@ -9,12 +9,6 @@ namespace icon {
 
 inline constexpr int artSize = 32;
 
-// The image enlarged `factor` times, each pixel becoming a square block.
-inline QImage enlarged(const QImage &image, int factor)
-{
-    return image.scaled(image.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-}
-
 // The icon's art, 32 × 32, as the build converted it from the drawn icon file.
 QImage art();
 

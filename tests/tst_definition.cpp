@@ -185,7 +185,7 @@ void TstDefinition::hiddenControls()
         auto *image = form.findChild<QLabel *>(QStringLiteral("И_") + QString::fromUtf16(joint));
         QVERIFY(image);
         QVERIFY(!image->isVisible());
-        QCOMPARE(image->pixmap().size(), QSize(120, 95));
+        QCOMPARE(image->pixmap().deviceIndependentSize().toSize(), QSize(120, 95));
     }
     QVERIFY(form.findChild<QLabel *>(QStringLiteral("Рисунок1"))->pixmap().isNull());
 }

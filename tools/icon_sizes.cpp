@@ -3,6 +3,7 @@
 // is blurred. Usage: icon-sizes ICON.ico OUTDIR NAME
 // writes OUTDIR/hicolor/<n>x<n>/apps/NAME.png for n = 32, 64, 128 and 256.
 
+#include "app/crisp.h"
 #include "app/icon.h"
 
 #include <QDir>
@@ -29,7 +30,7 @@ int main(int argc, char *argv[])
         const int n = icon::artSize * factor;
         const QString dir = QStringLiteral("%1/hicolor/%2x%2/apps").arg(out).arg(n);
         const QString file = QStringLiteral("%1/%2.png").arg(dir, name);
-        if (!QDir().mkpath(dir) || !icon::enlarged(art, factor).save(file, "PNG")) {
+        if (!QDir().mkpath(dir) || !crisp::enlarged(art, factor).save(file, "PNG")) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
             return 1;
         }

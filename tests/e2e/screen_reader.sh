@@ -7,20 +7,8 @@ here=$(cd "$(dirname "$0")" && pwd)
 if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] || [ -z "${E2E_OWN_BUS:-}" ]; then
     exec env E2E_OWN_BUS=1 timeout 120 dbus-run-session -- "$0" "$@"
 fi
-work=$(mktemp -d)
-cleanup() {
-    [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true
-    [ -n "${bus:-}" ] && kill "$bus" 2>/dev/null || true
-    [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(cat "$work/display")"
+. "$here/xserver.sh"
+start_x
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately 2>/dev/null &
 bus=$!

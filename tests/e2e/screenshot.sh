@@ -3,25 +3,12 @@
 # checks its size and the colours at a few chosen points.
 set -euo pipefail
 program="$1"
-work=$(mktemp -d)
-cleanup() {
-    [ -n "${app:-}" ] && kill "$app" 2>/dev/null || true
-    [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-
-Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-xvfb=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=":$(cat "$work/display")"
+. "$(dirname "$0")/xserver.sh"
+start_x
 
 LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 QT_QPA_PLATFORM=xcb "$program" &
 app=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --class electrode-calc | head -n 1) ||
-    fail "the window did not appear"
+window=$(wait_window) || fail "the window did not appear"
 sleep 0.5
 [ "$(xdotool getwindowname "$window")" = "Орвела" ] || fail "the title is not Орвела"
 import -window "$window" "$work/shot.png" || fail "no screenshot"

@@ -1,0 +1,25 @@
+#pragma once
+// Pictures on screens with more than one device pixel to a pixel: enlarged by whole
+// numbers, each pixel becoming a square block, they stay as sharp as drawn.
+
+#include <QImage>
+
+#include <algorithm>
+#include <cmath>
+
+namespace crisp {
+
+// The image enlarged `factor` times, each pixel a square block.
+inline QImage enlarged(const QImage &image, int factor)
+{
+    return image.scaled(image.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+// The whole number of device pixels a picture's pixel takes on a screen of the given
+// ratio: 2 at 2 and at 2.25, 1 at 1.5 and below.
+inline int wholeRatio(qreal devicePixelRatio)
+{
+    return std::max(1, int(std::floor(devicePixelRatio + 0.01)));
+}
+
+} // namespace crisp

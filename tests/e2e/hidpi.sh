@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Runs the real program at twice the pixel density (QT_SCALE_FACTOR=2) and checks that
+# the window is twice the size, that the text is drawn with the finer pixels, and that
+# the joint picture and the window icon are enlarged by whole numbers without blur.
+set -euo pipefail
+program="$1" assets="$2"
+. "$(dirname "$0")/xserver.sh"
+start_x 1280x1024
+
+LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=2 "$program" &
+app=$!
+window=$(wait_window) || fail "the window did not appear"
+sleep 0.5
+import -window "$window" "$work/shot.png" || fail "no screenshot"
+size=$(identify -format '%wx%h' "$work/shot.png")
+[ "$size" = "894x816" ] || fail "window is $size, not 894x816"
+
+# The joint picture (Н1 at start) sits inside the picture box's 1-pixel frame at
+# (304, 200): every pixel of it must be a 2 x 2 block of the drawing.
+convert "$work/shot.png" -crop 240x190+610+402 +repage "$work/picture.png"
+convert "$assets/n1.bmp" -sample 200% "$work/expected.png"
+differ=$(compare -metric AE "$work/picture.png" "$work/expected.png" null: 2>&1 || true)
+[ "$differ" = "0" ] || fail "the joint picture differs from the drawing enlarged twice in $differ pixels"
+
+# Text drawn at the finer density has edges that no 2 x 2 block enlargement has.
+convert "$work/shot.png" -crop 860x40+16+16 +repage "$work/title.png"
+convert "$work/title.png" -sample 50% -sample 200% "$work/coarse.png"
+finer=$(compare -metric AE "$work/title.png" "$work/coarse.png" null: 2>&1 || true)
+[ "${finer%%.*}" -gt 500 ] || fail "the title looks enlarged from coarse pixels ($finer finer pixels)"
+
+# Each icon the window offers is the 32-pixel art enlarged by a whole number: square
+# blocks of one colour.
+xprop -id "$window" -notype -f _NET_WM_ICON 32c _NET_WM_ICON | sed 's/^[^=]*= //' |
+    tr -d ' ' | tr ',' '\n' >"$work/icon"
+awk '
+    function fail(m) { print "FAIL: " m > "/dev/stderr"; bad = 1; exit 1 }
+    { v[NR] = $1 }
+    END {
+        if (bad) exit 1
+        i = 1; sizes = ""
+        while (i <= NR) {
+            w = v[i]; h = v[i + 1]; i += 2
+            if (w != h || w % 32 != 0) fail("an icon of " w " x " h)
+            k = w / 32; sizes = sizes " " w
+            for (y = 0; y < h; y++)
+                for (x = 0; x < w; x++)
+                    if (v[i + y * w + x] != v[i + (y - y % k) * w + (x - x % k)])
+                        fail("the " w "-pixel icon is not whole blocks at " x "," y)
+            i += w * h
+        }
+        if (sizes !~ / 64/) fail("no 64-pixel icon among" sizes)
+    }' "$work/icon" || exit 1
+
+echo "1 passed, 0 failed"

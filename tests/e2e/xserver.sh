@@ -1,0 +1,25 @@
+# Shared by the end-to-end tests: an X server of the test's own and clean-up on exit.
+# shellcheck shell=bash
+
+work=$(mktemp -d)
+cleanup() {
+    local pid
+    for pid in ${app:-} ${bus:-} ${xvfb:-}; do kill "$pid" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Starts Xvfb with a screen of the given size (default 800x600) and exports DISPLAY.
+start_x() {
+    Xvfb -displayfd 3 -screen 0 "${1:-800x600}x24" -nolisten tcp 3>"$work/display" 2>/dev/null &
+    xvfb=$!
+    for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+    [ -s "$work/display" ] || fail "Xvfb did not start"
+    export DISPLAY=":$(cat "$work/display")"
+}
+
+# Waits for the calculator's window to be shown and prints its id.
+wait_window() {
+    timeout 20 xdotool search --sync --onlyvisible --class electrode-calc | head -n 1
+}
