@@ -6,9 +6,9 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QFrame>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
-#include <QImageReader>
 #include <QPixmap>
 
 #include <algorithm>

@@ -38,8 +38,7 @@ bool typesNoCharacter(const QKeyEvent *key)
 
 } // namespace
 
-Форма1::Форма1(const QLocale &locale, QWidget *parent)
-    : QWidget(parent), locale_(locale)
+Форма1::Форма1(const QLocale &locale, QWidget *parent) : QWidget(parent), locale_(locale)
 {
     setObjectName(definition::formName.toString());
     setWindowTitle(definition::formTitle.toString());

@@ -59,8 +59,7 @@ void TstIcon::themeSizes_data()
 void TstIcon::themeSizes()
 {
     QFETCH(int, size);
-    const QString file =
-        QStringLiteral(ICON_DIR "/hicolor/%1x%1/apps/" APP_ID ".png").arg(size);
+    const QString file = QStringLiteral(ICON_DIR "/hicolor/%1x%1/apps/" APP_ID ".png").arg(size);
     QImageReader reader(file, "PNG");
     const QImage image = reader.read();
     QVERIFY2(!image.isNull(), qPrintable(file + QStringLiteral(": ") + reader.errorString()));

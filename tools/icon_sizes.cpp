@@ -20,8 +20,8 @@ int main(int argc, char *argv[])
     QImageReader reader(QString::fromLocal8Bit(argv[1]), "ICO");
     const QImage art = reader.read();
     if (art.size() != QSize(icon::artSize, icon::artSize)) {
-        std::fprintf(stderr, "%s: not a %d x %d icon: %s\n", argv[1], icon::artSize,
-                     icon::artSize, qPrintable(reader.errorString()));
+        std::fprintf(stderr, "%s: not a %d x %d icon: %s\n", argv[1], icon::artSize, icon::artSize,
+                     qPrintable(reader.errorString()));
         return 1;
     }
     const QString out = QString::fromLocal8Bit(argv[2]);

@@ -29,8 +29,7 @@ double nowMs()
 
 // Waits for an event that `wanted` accepts, or until the deadline passes; true when
 // one came.
-template <typename Wanted>
-bool waitFor(xcb_connection_t *c, double deadline, Wanted wanted)
+template <typename Wanted> bool waitFor(xcb_connection_t *c, double deadline, Wanted wanted)
 {
     const int fd = xcb_get_file_descriptor(c);
     for (;;) {
@@ -83,8 +82,8 @@ int main(int argc, char *argv[])
         xcb_screen_next(&it);
     const xcb_window_t root = it.data->root;
     const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
-    xcb_generic_error_t *err =
-        xcb_request_check(c, xcb_change_window_attributes_checked(c, root, XCB_CW_EVENT_MASK, &mask));
+    xcb_generic_error_t *err = xcb_request_check(
+        c, xcb_change_window_attributes_checked(c, root, XCB_CW_EVENT_MASK, &mask));
     if (err) {
         std::fprintf(stderr, "cannot watch the root window\n");
         return 2;
@@ -96,7 +95,8 @@ int main(int argc, char *argv[])
     }
     const uint8_t damageEvent = ext->first_event;
     std::free(xcb_damage_query_version_reply(
-        c, xcb_damage_query_version(c, XCB_DAMAGE_MAJOR_VERSION, XCB_DAMAGE_MINOR_VERSION), nullptr));
+        c, xcb_damage_query_version(c, XCB_DAMAGE_MAJOR_VERSION, XCB_DAMAGE_MINOR_VERSION),
+        nullptr));
 
     const double start = nowMs();
     const pid_t pid = fork();
