@@ -12,8 +12,9 @@ namespace icon {
 
 QImage art()
 {
-    // A PNG is read by the toolkit itself; the icon file would load an image plugin.
-    QImageReader reader(QStringLiteral(":/icon-32.png"), "PNG");
+    // A BMP is read by the toolkit itself, as the pictures are; the icon file would
+    // load an image plugin, a PNG the PNG library.
+    QImageReader reader(QStringLiteral(":/window-icon.bmp"), "BMP");
     reader.setAutoDetectImageFormat(false);
     return reader.read();
 }

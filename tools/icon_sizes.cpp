@@ -1,7 +1,9 @@
 // Writes the window icon for the desktop's icon theme: its 32 x 32 art as drawn, and
 // the same art enlarged 2, 4 and 8 times, each pixel a square block, so that no size
 // is blurred. Usage: icon-sizes ICON.ico OUTDIR NAME
-// writes OUTDIR/hicolor/<n>x<n>/apps/NAME.png for n = 32, 64, 128 and 256.
+// writes OUTDIR/hicolor/<n>x<n>/apps/NAME.png for n = 32, 64, 128 and 256, and the
+// art as OUTDIR/window-icon.bmp, which the program reads with the toolkit's own
+// BMP reader, as it reads the joint pictures.
 
 #include "app/crisp.h"
 #include "app/icon.h"
@@ -34,6 +36,11 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
             return 1;
         }
+    }
+    const QString bmp = out + QStringLiteral("/window-icon.bmp");
+    if (!art.convertToFormat(QImage::Format_RGB32).save(bmp, "BMP")) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(bmp));
+        return 1;
     }
     return 0;
 }
