@@ -2,12 +2,13 @@
 # The start-up benchmark's timer on the real program and on the floor window: each run
 # reports a map time, a later first drawing and a plausible peak memory.
 set -euo pipefail
+export LC_ALL=C
 timer="$1"
 shift
 . "$(dirname "$0")/xserver.sh"
 start_x
 for program in "$@"; do
-    read -r mapped drawn rss < <(LANG=C.UTF-8 "$timer" --settle 100 "$program" 2>/dev/null) ||
+    read -r mapped drawn rss < <("$timer" --settle 100 "$program" 2>/dev/null) ||
         fail "no measurement of $program"
     awk -v m="$mapped" -v d="$drawn" -v r="$rss" 'BEGIN { exit !(m > 0 && d >= m && m < 20000 && r > 4096) }' ||
         fail "$program: implausible measurement: $mapped $drawn $rss"
