@@ -4,7 +4,6 @@
 #include <QFontDatabase>
 #include <QFrame>
 #include <QLabel>
-#include <QStringList>
 #include <QWidget>
 
 namespace look {
