@@ -1,13 +1,24 @@
 #pragma once
-// Pictures on screens with more than one device pixel to a pixel: enlarged by whole
-// numbers, each pixel becoming a square block, they stay as sharp as drawn.
+// The built-in pictures: read by the format they are stored in, and on screens with
+// more than one device pixel to a pixel enlarged by whole numbers, each pixel becoming
+// a square block, so that they stay as sharp as drawn.
 
 #include <QImage>
+#include <QImageReader>
 
 #include <algorithm>
 #include <cmath>
 
 namespace crisp {
+
+// The picture at `path`, read as `format` only: probing every image plugin for a
+// format we already know would load them all for nothing.
+inline QImage read(const QString &path, const char *format)
+{
+    QImageReader reader(path, format);
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
 
 // The image enlarged `factor` times, each pixel a square block.
 inline QImage enlarged(const QImage &image, int factor)

@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QCompleter>
 #include <QFrame>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -78,10 +77,7 @@ QWidget *makePicture(QWidget *parent)
 QWidget *makeImage(const Control &c, QWidget *parent)
 {
     auto *image = new QLabel(parent);
-    // The format is known: probing every image plugin for it would only cost time.
-    QImageReader reader(c.text.toString(), "BMP");
-    reader.setAutoDetectImageFormat(false);
-    const QImage drawn = reader.read();
+    const QImage drawn = crisp::read(c.text.toString(), "BMP");
     // Where a pixel takes two or more device pixels, the picture carries them itself,
     // so that the box shows it sharp instead of smoothing it up.
     const int ratio = crisp::wholeRatio(parent->devicePixelRatio());

@@ -2,7 +2,6 @@
 
 #include "app/crisp.h"
 
-#include <QImageReader>
 #include <QPixmap>
 
 #include <algorithm>
@@ -14,9 +13,7 @@ QImage art()
 {
     // A BMP is read by the toolkit itself, as the pictures are; the icon file would
     // load an image plugin, a PNG the PNG library.
-    QImageReader reader(QStringLiteral(":/window-icon.bmp"), "BMP");
-    reader.setAutoDetectImageFormat(false);
-    return reader.read();
+    return crisp::read(QStringLiteral(":/window-icon.bmp"), "BMP");
 }
 
 QIcon windowIcon(qreal devicePixelRatio)
