@@ -7,11 +7,7 @@ program="$1" assets="$2"
 . "$(dirname "$0")/xserver.sh"
 start_x 1280x1024
 
-LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=2 "$program" &
-app=$!
-window=$(wait_window) || fail "the window did not appear"
-sleep 0.5
-import -window "$window" "$work/shot.png" || fail "no screenshot"
+shoot_window QT_SCALE_FACTOR=2 "$program"
 size=$(identify -format '%wx%h' "$work/shot.png")
 [ "$size" = "894x816" ] || fail "window is $size, not 894x816"
 

@@ -39,14 +39,9 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml" >/dev
     fail "appstreamcli validate"
 
 start_x
-LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 QT_QPA_PLATFORM=xcb "$root/usr/bin/electrode-calc" &
-app=$!
-window=$(wait_window) || fail "the installed program showed no window"
-sleep 0.5
-[ "$(xdotool getwindowname "$window")" = "Орвела" ] || fail "the title is not Орвела"
+shoot_window "$root/usr/bin/electrode-calc"
 [ "$(readlink "/proc/$app/exe")" = "$root/usr/bin/electrode-calc" ] ||
     fail "the window is not the installed program's"
-import -window "$window" "$work/shot.png" || fail "no screenshot"
 [ "$(identify -format '%wx%h' "$work/shot.png")" = "447x408" ] || fail "the window is not 447x408"
 # The result of the start values is on screen: dark red digits in the result field.
 convert "$work/shot.png" -crop 185x23+185+377 -unique-colors txt:- >"$work/colours"

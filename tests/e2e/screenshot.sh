@@ -6,12 +6,7 @@ program="$1"
 . "$(dirname "$0")/xserver.sh"
 start_x
 
-LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 QT_QPA_PLATFORM=xcb "$program" &
-app=$!
-window=$(wait_window) || fail "the window did not appear"
-sleep 0.5
-[ "$(xdotool getwindowname "$window")" = "Орвела" ] || fail "the title is not Орвела"
-import -window "$window" "$work/shot.png" || fail "no screenshot"
+shoot_window "$program"
 
 size=$(identify -format '%wx%h' "$work/shot.png")
 [ "$size" = "447x408" ] || fail "window is $size, not 447x408"

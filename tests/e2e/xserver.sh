@@ -1,4 +1,5 @@
-# Shared by the end-to-end tests: an X server of the test's own and clean-up on exit.
+# Shared by the end-to-end tests and the start-up benchmark: an X server of their own,
+# the calculator's window on it, and clean-up on exit.
 # shellcheck shell=bash
 
 work=$(mktemp -d)
@@ -22,4 +23,16 @@ start_x() {
 # Waits for the calculator's window to be shown and prints its id.
 wait_window() {
     timeout 20 xdotool search --sync --onlyvisible --class electrode-calc | head -n 1
+}
+
+# Starts the program in Russian on that server (VAR=value words may come first), waits
+# for its window, checks its title and photographs it into $work/shot.png. Sets app
+# and window.
+shoot_window() {
+    env LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 QT_QPA_PLATFORM=xcb "$@" &
+    app=$!
+    window=$(wait_window) || fail "the window did not appear"
+    sleep 0.5
+    [ "$(xdotool getwindowname "$window")" = "Орвела" ] || fail "the title is not Орвела"
+    import -window "$window" "$work/shot.png" || fail "no screenshot"
 }
