@@ -1,7 +1,7 @@
 // Writes the window icon for the desktop's icon theme: its 32 x 32 art as drawn, and
-// the same art enlarged 2, 4 and 8 times, each pixel a square block, so that no size
-// is blurred. Usage: icon-sizes ICON.ico OUTDIR NAME
-// writes OUTDIR/hicolor/<n>x<n>/apps/NAME.png for n = 32, 64, 128 and 256, and the
+// whole-number enlargements of it, each pixel a square block, so that no size is
+// blurred. Usage: icon-sizes ICON.ico OUTDIR NAME SIZE...
+// writes OUTDIR/hicolor/<n>x<n>/apps/NAME.png for each SIZE n, a multiple of 32, and the
 // art as OUTDIR/window-icon.bmp, which the program reads with the toolkit's own
 // BMP reader, as it reads the joint pictures.
 
@@ -12,11 +12,12 @@
 #include <QImageReader>
 
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char *argv[])
 {
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s ICON.ico OUTDIR NAME\n", argv[0]);
+    if (argc < 5) {
+        std::fprintf(stderr, "usage: %s ICON.ico OUTDIR NAME SIZE...\n", argv[0]);
         return 2;
     }
     QImageReader reader(QString::fromLocal8Bit(argv[1]), "ICO");
@@ -28,8 +29,13 @@ int main(int argc, char *argv[])
     }
     const QString out = QString::fromLocal8Bit(argv[2]);
     const QString name = QString::fromLocal8Bit(argv[3]);
-    for (int factor : {1, 2, 4, 8}) {
-        const int n = icon::artSize * factor;
+    for (int i = 4; i < argc; ++i) {
+        const int n = std::atoi(argv[i]);
+        const int factor = n / icon::artSize;
+        if (factor < 1 || n % icon::artSize != 0) {
+            std::fprintf(stderr, "%s is not a whole multiple of %d\n", argv[i], icon::artSize);
+            return 2;
+        }
         const QString dir = QStringLiteral("%1/hicolor/%2x%2/apps").arg(out).arg(n);
         const QString file = QStringLiteral("%1/%2.png").arg(dir, name);
         if (!QDir().mkpath(dir) || !crisp::enlarged(art, factor).save(file, "PNG")) {
