@@ -1,7 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
 #pragma once
 // A push button whose whole face is painted in the palette's button colour; the
-// style draws only its border and its caption.
+// style draws only its border and its caption. Enter presses it as Space does.
 
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
@@ -12,6 +16,17 @@ public:
     using QPushButton::QPushButton;
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && !event->isAutoRepeat() &&
+            (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+
     void paintEvent(QPaintEvent *) override
     {
         QStylePainter p(this);

@@ -1,15 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
 #include "app/form.h"
 
 #include "app/accessibility.h"
 #include "app/definition.h"
 #include "app/icon.h"
+#include "app/inputgate.h"
 #include "app/keyrule.h"
 #include "app/look.h"
 #include "calc/numbers.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,19 +24,6 @@ template <typename T> T *field(QWidget *form, const char16_t *name)
     auto *w = form->findChild<T *>(QString::fromUtf16(name));
     Q_ASSERT(w);
     return w;
-}
-
-// Keys that type no character into a field: focus moves and deletion forward.
-bool typesNoCharacter(const QKeyEvent *key)
-{
-    switch (key->key()) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-    case Qt::Key_Delete:
-        return true;
-    default:
-        return key->text().isEmpty();
-    }
 }
 
 } // namespace
@@ -70,39 +60,40 @@ bool typesNoCharacter(const QKeyEvent *key)
 void Форма1::wire()
 {
     // Picking an item is a Click; a write from code is not. The user's own edits of
-    // a list's text (backspace) recompute as well, so the result always belongs to
-    // the inputs on screen.
+    // a list's text (backspace, delete, paste, drop, middle click) apply like a pick,
+    // so that every output belongs to the inputs on screen.
     for (QComboBox *list : {Комбо1, Комбо2, Комбо3, Комбо4}) {
         connect(list, &QComboBox::activated, this, [this] { AA(); });
         connect(list->lineEdit(), &QLineEdit::textEdited, this, [this] { AA(); });
     }
-    connect(Комбо5, &QComboBox::activated, this, [this] {
+    const auto areaPicked = [this] {
         Область();
         Марка();
         Тип();
-    });
+    };
+    connect(Комбо5, &QComboBox::activated, this, areaPicked);
+    connect(Комбо5->lineEdit(), &QLineEdit::textEdited, this, areaPicked);
     connect(Комбо6, &QComboBox::activated, this, [this] { Тип(); });
+    connect(Комбо6->lineEdit(), &QLineEdit::textEdited, this, [this] { Тип(); });
     connect(Текст1, &QLineEdit::textChanged, this, [this] { AA(); });
     connect(Текст2, &QLineEdit::textChanged, this, [this] { AA(); });
+    connect(Текст3, &QLineEdit::textEdited, this, &Форма1::keepResult);
     connect(Комманда1, &QPushButton::clicked, this, [] { QCoreApplication::exit(0); });
 
+    using Pastes = InputGate::Pastes;
     for (QComboBox *list : {Комбо1, Комбо2, Комбо3, Комбо4, Комбо5, Комбо6})
-        filterKeys(list, keyrule::noCharacters);
-    filterKeys(Текст1, keyrule::digitsAndComma);
-    filterKeys(Текст2, keyrule::digits);
-    filterKeys(Текст3, keyrule::noCharacters);
+        new InputGate(list, keyrule::noCharacters, Pastes::Taken);
+    new InputGate(Текст1, keyrule::digitsAndComma, Pastes::Taken);
+    new InputGate(Текст2, keyrule::digits, Pastes::Taken);
+    new InputGate(Текст3, keyrule::noCharacters, Pastes::Refused);
 }
 
-void Форма1::filterKeys(QWidget *field, QStringView allowed)
+// The result field shows the computed mass, or what the user's deletions left of it;
+// whatever else reached it is taken back.
+void Форма1::keepResult(const QString &edited)
 {
-    field->setProperty("allowedCharacters", allowed.toString());
-    field->installEventFilter(this);
-    // An editable list hands most keys to its edit field itself, but a key can also
-    // reach the edit field first; both are watched.
-    if (auto *list = qobject_cast<QComboBox *>(field)) {
-        list->lineEdit()->setProperty("allowedCharacters", allowed.toString());
-        list->lineEdit()->installEventFilter(this);
-    }
+    if (!keyrule::remainsAfterDeleting(edited, computed_))
+        Текст3->setText(computed_);
 }
 
 // Writes a list's text from code: no Click follows. The item of that text, if any,
@@ -113,22 +104,6 @@ void Форма1::setListText(QComboBox *list, const QString &text)
     if (index >= 0)
         list->setCurrentIndex(index);
     list->setEditText(text);
-}
-
-bool Форма1::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() != QEvent::KeyPress)
-        return QWidget::eventFilter(watched, event);
-    const auto *key = static_cast<QKeyEvent *>(event);
-    if (typesNoCharacter(key))
-        return false;
-    const QString allowed = watched->property("allowedCharacters").toString();
-    for (const QChar c : key->text()) {
-        const char16_t code = c.unicode();
-        if (OnlyMySymbols(code, allowed) == 0)
-            return true; // the field drops the keystroke
-    }
-    return false;
 }
 
 void Форма1::Load()

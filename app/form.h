@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
 #pragma once
 // The calculator's one window. All of its state is the text of its fields; its
 // procedures read those texts and write texts, captions and the joint picture.
@@ -29,17 +32,15 @@ public:
     // How many times the mass has been calculated since the window was made.
     int calculations() const { return calculations_; }
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void wire();
-    void filterKeys(QWidget *field, QStringView allowed);
+    void keepResult(const QString &edited);
     QLabel *imageOf(QStringView joint) const;
     static void setListText(QComboBox *list, const QString &text);
 
     QLocale locale_;
     int calculations_ = 0;
+    QString computed_; // what the last calculation wrote into the result field
 
     QComboBox *Комбо1;
     QComboBox *Комбо2;

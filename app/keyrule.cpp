@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
 #include "app/keyrule.h"
 
 namespace keyrule {
@@ -10,6 +13,19 @@ char16_t onlyMySymbols(char16_t keyCode, QStringView allowed)
         if (c.unicode() == keyCode)
             return keyCode;
     return 0;
+}
+
+bool remainsAfterDeleting(QStringView now, QStringView shown)
+{
+    qsizetype at = 0;
+    for (const QChar c : now) {
+        while (at < shown.size() && shown[at] != c)
+            ++at;
+        if (at == shown.size())
+            return false;
+        ++at;
+    }
+    return true;
 }
 
 } // namespace keyrule

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
 // The bodies of the window's procedures: each reads the fields, asks the catalogue or
 // the calculation, and writes the fields.
 
@@ -19,8 +22,9 @@ char16_t Форма1::OnlyMySymbols(const char16_t &keyCode, QStringView allowed
 
 void Форма1::Область()
 {
-    if (const auto description = catalogue::areaDescription(Комбо5->currentText()))
-        Метка10->setText(description->toString());
+    // A text that names no area has no description.
+    const auto description = catalogue::areaDescription(Комбо5->currentText());
+    Метка10->setText(description ? description->toString() : QString());
 }
 
 void Форма1::Марка()
@@ -34,12 +38,13 @@ void Форма1::Марка()
 
 void Форма1::Тип()
 {
-    // The type label first, then the coefficient, whose write recomputes the mass.
-    if (const catalogue::Brand *brand = catalogue::findBrand(Комбо6->currentText())) {
-        Метка13->setText(brand->type.toString());
-        Метка13->setAccessibleDescription(brand->type.toString());
-        Текст1->setText(brand->coefficient.toString());
-    }
+    // The type label first, then the coefficient, whose write recomputes the mass. A
+    // text that names no brand has neither, and so no mass.
+    const catalogue::Brand *brand = catalogue::findBrand(Комбо6->currentText());
+    const QString type = brand ? brand->type.toString() : QString();
+    Метка13->setText(type);
+    Метка13->setAccessibleDescription(type);
+    Текст1->setText(brand ? brand->coefficient.toString() : QString());
 }
 
 QLabel *Форма1::imageOf(QStringView joint) const
@@ -73,9 +78,11 @@ void Форма1::AA()
     if (result.status == calc::Status::Ok)
         texts = calc::massTexts(result.mass, locale_);
     if (!texts) {
+        computed_.clear();
         Текст3->clear();
         return;
     }
     Текст3->setText(texts->full);
-    Текст3->setText(texts->rounded);
+    computed_ = texts->rounded;
+    Текст3->setText(computed_);
 }

@@ -91,6 +91,10 @@ MassResult computeMass(const MassInputs &in, const QLocale &locale)
         result.status = Status::LengthNotNumber;
         return result;
     }
+    if (*length < 0) {
+        result.status = Status::NegativeLength;
+        return result;
+    }
 
     // The order of the operations is part of the result: keep it.
     double t = base.value_or(0) * positionFactor.value_or(0);

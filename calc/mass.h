@@ -14,6 +14,7 @@ enum class Status {
     LegNotNumber,         // the leg text does not convert; nothing else was looked at
     CoefficientNotNumber, // empty, not a number, or out of range
     LengthNotNumber,      // empty, not a number, or out of range
+    NegativeLength,       // a length below zero: no seam is shorter than none
     Overflow,             // the arithmetic left the range of a double
     UnknownLeg,           // a number, but no row of the base mass table
     UnknownJoint,

@@ -1,20 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
 #pragma once
 // Drives the window as a user does: picks list items with the mouse, types keys
-// through the window, and reads what the fields show.
+// through the window, composes with an input method, drops and pastes, and reads what
+// the fields show.
 
 #include "app/form.h"
+#include "calc/mass.h"
+#include "catalogue/catalogue.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QTest>
+
+// The ways text reaches a field.
+enum class Delivery { Key, InputMethod, Drop, Paste };
+Q_DECLARE_METATYPE(Delivery)
 
 class FormDriver
 {
 public:
-    explicit FormDriver(const QLocale &locale) : form(locale)
+    explicit FormDriver(const QLocale &l) : locale(l), form(l)
     {
         form.Load();
         form.show();
@@ -82,6 +95,95 @@ public:
     }
     void end() { key(Qt::Key_End, QString()); }
 
+    // The edit field of a list, or the text box itself.
+    QLineEdit *edit(const QString &name)
+    {
+        if (auto *c = list(name))
+            return c->lineEdit();
+        return get<QLineEdit>(name);
+    }
+
+    // An input method's composition and commit, sent where an input method sends them:
+    // to the focus widget.
+    void compose(const QString &preedit, const QString &commit = QString())
+    {
+        QInputMethodEvent event(preedit, {});
+        event.setCommitString(commit);
+        QCoreApplication::sendEvent(QApplication::focusWidget(), &event);
+    }
+
+    // Drags text over the end of the field and drops it, as a drag from another
+    // program does; a field that takes no drops gets none.
+    void drop(const QString &name, const QString &text)
+    {
+        QLineEdit *target = edit(name);
+        if (!target->acceptDrops())
+            return;
+        QMimeData data;
+        data.setText(text);
+        const QPoint at(target->width() - 3, target->height() / 2);
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(target, &enter);
+        if (!enter.isAccepted())
+            return;
+        QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(target, &move);
+        QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCoreApplication::sendEvent(target, &dropped);
+    }
+
+    // Puts the text on the clipboard and pastes it with Shift+Insert at the focus.
+    void paste(const QString &text)
+    {
+        QGuiApplication::clipboard()->setText(text);
+        key(Qt::Key_Insert, QString(), Qt::ShiftModifier);
+    }
+
+    // Sends the text to the field, which has the focus, by the given way.
+    void deliver(const QString &name, Delivery how, const QString &text)
+    {
+        switch (how) {
+        case Delivery::Key:
+            type(text);
+            break;
+        case Delivery::InputMethod:
+            compose(text);
+            compose(QString(), text);
+            break;
+        case Delivery::Drop:
+            drop(name, text);
+            break;
+        case Delivery::Paste:
+            paste(text);
+            break;
+        }
+    }
+
+    // Empty when every output on screen is what the inputs on screen give; otherwise
+    // names the first output that is not.
+    QString staleOutput()
+    {
+        const catalogue::Brand *brand = catalogue::findBrand(text(QStringLiteral("Комбо6")));
+        if (text(QStringLiteral("Метка13")) != (brand ? brand->type.toString() : QString()))
+            return QStringLiteral("type");
+        if (text(QStringLiteral("Текст1")) != (brand ? brand->coefficient.toString() : QString()))
+            return QStringLiteral("coefficient");
+        const auto description = catalogue::areaDescription(text(QStringLiteral("Комбо5")));
+        if (text(QStringLiteral("Метка10")) != (description ? description->toString() : QString()))
+            return QStringLiteral("description");
+        const QStringList in{text("Комбо1"), text("Комбо2"), text("Комбо3"),
+                             text("Комбо4"), text("Текст1"), text("Текст2")};
+        const calc::MassResult r =
+            calc::computeMass({in[0], in[1], in[2], in[3], in[4], in[5]}, locale);
+        QString mass;
+        if (r.status == calc::Status::Ok)
+            if (const auto texts = calc::massTexts(r.mass, locale))
+                mass = texts->rounded;
+        if (result() != mass)
+            return QStringLiteral("mass %1 for %2").arg(result(), in.join(u'|'));
+        return QString();
+    }
+
     bool pictureIs(const QString &joint)
     {
         const QPixmap shown = get<QLabel>(QStringLiteral("Рисунок1"))->pixmap();
@@ -90,5 +192,6 @@ public:
                (shown.cacheKey() == held.cacheKey() || shown.toImage() == held.toImage());
     }
 
+    const QLocale locale;
     Форма1 form;
 };

@@ -1,4 +1,9 @@
-// The electrode catalogue: areas, brand lists and brand properties.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
+// The electrode catalogue: areas, brand lists and brand properties. Every entry is
+// written out here as the catalogue must hold it, so that no changed letter or digit
+// goes unnoticed.
 
 #include "catalogue/catalogue.h"
 
@@ -23,95 +28,176 @@ private Q_SLOTS:
 void TstCatalogue::areaDescription_data()
 {
     QTest::addColumn<QString>("area");
-    QTest::addColumn<int>("length"); // -1: no description
-    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("description"); // empty: no description
 
-    QTest::newRow("auxiliary") << "вспомогательные конструкции" << 57 << "Сварка вспомогательных";
-    QTest::newRow("load-bearing") << "несущие конструкции" << 64 << "Сварка несущих";
-    QTest::newRow("simple corrosion") << "антикоррозионные простые" << 162 << "Для сварки";
-    QTest::newRow("critical corrosion") << "антикоррозионные ответственные" << 159 << "Для сварки";
-    QTest::newRow("empty") << "" << -1 << "";
-    QTest::newRow("capital letter") << "Несущие конструкции" << -1 << "";
-    QTest::newRow("trailing blank") << "несущие конструкции " << -1 << "";
+    QTest::newRow("auxiliary") << "вспомогательные конструкции"
+                               << "Сварка вспомогательных конструкций из углеродистых сталей";
+    QTest::newRow("load-bearing")
+        << "несущие конструкции"
+        << "Сварка несущих конструкций из углеродистых горячекатанных сталей";
+    QTest::newRow("simple corrosion")
+        << "антикоррозионные простые"
+        << "Для сварки конструкций из коррозионно-стойких хромоникелевых сталей, когда к металлу "
+           "шва не предъявляют жесткие требования стойкости к межкристаллической коррозии";
+    QTest::newRow("critical corrosion")
+        << "антикоррозионные ответственные"
+        << "Для сварки конструкций из коррозионно-стойких хромоникелевых сталей, когда к металлу "
+           "шва предъявляют жесткие требования стойкости к межкристаллической коррозии";
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("capital letter") << "Несущие конструкции"
+                                    << "";
+    QTest::newRow("trailing blank") << "несущие конструкции "
+                                    << "";
+    QTest::newRow("cut by a letter") << "несущие конструкци"
+                                     << "";
 }
 
 void TstCatalogue::areaDescription()
 {
     QFETCH(QString, area);
-    QFETCH(int, length);
-    QFETCH(QString, start);
-    const auto description = catalogue::areaDescription(area);
-    QCOMPARE(description.has_value(), length >= 0);
-    if (description) {
-        QCOMPARE(description->size(), length);
-        QVERIFY(description->startsWith(start));
-    }
+    QFETCH(QString, description);
+    const auto found = catalogue::areaDescription(area);
+    QCOMPARE(found.has_value(), !description.isEmpty());
+    if (found)
+        QCOMPARE(found->toString(), description);
 }
 
 void TstCatalogue::brandList_data()
 {
     QTest::addColumn<QString>("area");
-    QTest::addColumn<int>("count");
-    QTest::addColumn<QString>("first");
-    QTest::addColumn<QString>("last");
+    QTest::addColumn<QStringList>("brands");
     QTest::addColumn<QString>("defaultBrand");
 
-    QTest::newRow("auxiliary") << "вспомогательные конструкции" << 6 << "АНО-1" << "ВСЦ-2" << "АНО-3";
-    QTest::newRow("load-bearing") << "несущие конструкции" << 17 << "АНО-3" << "УП-2/55" << "МР-3";
-    QTest::newRow("simple corrosion") << "антикоррозионные простые" << 1 << "ОЗЛ-8" << "ОЗЛ-8" << "ОЗЛ-8";
-    QTest::newRow("critical corrosion")
-        << "антикоррозионные ответственные" << 4 << "ЗИО-3" << "ЦТ-15" << "ОЗЛ-7";
-    QTest::newRow("empty takes the last list") << "" << 4 << "ЗИО-3" << "ЦТ-15" << "ОЗЛ-7";
-    QTest::newRow("other text takes the last list") << "простые" << 4 << "ЗИО-3" << "ЦТ-15" << "ОЗЛ-7";
+    const QStringList auxiliary{"АНО-1", "АНО-3", "АНО-4", "АНО-5", "АНО-6", "ВСЦ-2"};
+    const QStringList loadBearing{"АНО-3",      "АНО-4",      "ВСЦ-3",      "ДСК-50",  "МР-3",
+                                  "ОЗС-3",      "ОЗС-4",      "ОЗС-6",      "РБУ-5",   "СМ-11",
+                                  "УОНИ-13/45", "УОНИ-13/55", "УОНИ-13/65", "УП-1/45", "УП-1/55",
+                                  "УП-2/45",    "УП-2/55"};
+    const QStringList critical{"ЗИО-3", "ОЗЛ-7", "ЦЛ-11", "ЦТ-15"};
+    QTest::newRow("auxiliary") << "вспомогательные конструкции" << auxiliary << "АНО-3";
+    QTest::newRow("load-bearing") << "несущие конструкции" << loadBearing << "МР-3";
+    QTest::newRow("simple corrosion")
+        << "антикоррозионные простые" << QStringList{"ОЗЛ-8"} << "ОЗЛ-8";
+    QTest::newRow("critical corrosion") << "антикоррозионные ответственные" << critical << "ОЗЛ-7";
+    QTest::newRow("empty takes the last list") << "" << critical << "ОЗЛ-7";
+    QTest::newRow("other text takes the last list") << "простые" << critical << "ОЗЛ-7";
+    QTest::newRow("cut area takes the last list")
+        << "вспомогательные конструкци" << critical << "ОЗЛ-7";
 }
 
 void TstCatalogue::brandList()
 {
     QFETCH(QString, area);
-    QFETCH(int, count);
-    QFETCH(QString, first);
-    QFETCH(QString, last);
+    QFETCH(QStringList, brands);
     QFETCH(QString, defaultBrand);
     const catalogue::BrandList list = catalogue::brandListFor(area);
-    QCOMPARE(int(list.brands.size()), count);
-    QCOMPARE(list.brands.front(), first);
-    QCOMPARE(list.brands.back(), last);
-    QCOMPARE(list.defaultBrand, defaultBrand);
-    QVERIFY(std::find(list.brands.begin(), list.brands.end(), list.defaultBrand) !=
-            list.brands.end());
-    // The list shows in the order appended, which is alphabetical.
-    QVERIFY(std::is_sorted(list.brands.begin(), list.brands.end(),
-                           [](QStringView a, QStringView b) { return a.compare(b) < 0; }));
+    QStringList shown;
+    for (QStringView brand : list.brands)
+        shown << brand.toString();
+    QCOMPARE(shown, brands);
+    QCOMPARE(list.defaultBrand.toString(), defaultBrand);
 }
 
 void TstCatalogue::brand_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("type");       // empty: no such brand
+    QTest::addColumn<QString>("type"); // empty: no such brand
     QTest::addColumn<QString>("coefficient");
 
-    QTest::newRow("АНО-1") << "АНО-1" << "Э42" << "1,5";
-    QTest::newRow("АНО-3") << "АНО-3" << "Э46" << "1,6";
-    QTest::newRow("АНО-6") << "АНО-6" << "Э42" << "1,7";
-    QTest::newRow("ВСЦ-3") << "ВСЦ-3" << "Э50" << "1,5";
-    QTest::newRow("ДСК-50") << "ДСК-50" << "Э50А" << "1,6";
-    QTest::newRow("ЗИО-3") << "ЗИО-3" << "Э-08Х19Н10Г2Б" << "1,6";
-    QTest::newRow("МР-3") << "МР-3" << "Э46" << "1,7";
-    QTest::newRow("ОЗЛ-7") << "ОЗЛ-7" << "Э-08Х20Н9Г2Б" << "1,6";
-    QTest::newRow("ОЗЛ-8") << "ОЗЛ-8" << "Э-07Х20Н9" << "1,6";
-    QTest::newRow("ОЗС-6") << "ОЗС-6" << "Э46" << "1,5";
-    QTest::newRow("СМ-11") << "СМ-11" << "Э42А" << "1,7";
-    QTest::newRow("УОНИ-13/45") << "УОНИ-13/45" << "Э42А" << "1,4";
-    QTest::newRow("УОНИ-13/55") << "УОНИ-13/55" << "Э50А" << "1,4";
-    QTest::newRow("УОНИ-13/65") << "УОНИ-13/65" << "Э60" << "1,6";
-    QTest::newRow("УП-2/55") << "УП-2/55" << "Э50А" << "1,7";
-    QTest::newRow("ЦЛ-11") << "ЦЛ-11" << "Э-08Х20Н9Г2Б" << "1,8";
-    QTest::newRow("ЦТ-15") << "ЦТ-15" << "Э-08Х19Н10Г2Б" << "1,7";
-    QTest::newRow("empty") << "" << "" << "";
-    QTest::newRow("lower case") << "ано-3" << "" << "";
-    QTest::newRow("trailing blank") << "АНО-3 " << "" << "";
-    QTest::newRow("Latin look-alikes") << "AHO-3" << "" << "";
-    QTest::newRow("number the series lacks") << "АНО-2" << "" << "";
+    QTest::newRow("АНО-1") << "АНО-1"
+                           << "Э42"
+                           << "1,5";
+    QTest::newRow("АНО-3") << "АНО-3"
+                           << "Э46"
+                           << "1,6";
+    QTest::newRow("АНО-4") << "АНО-4"
+                           << "Э46"
+                           << "1,6";
+    QTest::newRow("АНО-5") << "АНО-5"
+                           << "Э42"
+                           << "1,6";
+    QTest::newRow("АНО-6") << "АНО-6"
+                           << "Э42"
+                           << "1,7";
+    QTest::newRow("ВСЦ-2") << "ВСЦ-2"
+                           << "Э42"
+                           << "1,5";
+    QTest::newRow("ВСЦ-3") << "ВСЦ-3"
+                           << "Э50"
+                           << "1,5";
+    QTest::newRow("ДСК-50") << "ДСК-50"
+                            << "Э50А"
+                            << "1,6";
+    QTest::newRow("ЗИО-3") << "ЗИО-3"
+                           << "Э-08Х19Н10Г2Б"
+                           << "1,6";
+    QTest::newRow("МР-3") << "МР-3"
+                          << "Э46"
+                          << "1,7";
+    QTest::newRow("ОЗЛ-7") << "ОЗЛ-7"
+                           << "Э-08Х20Н9Г2Б"
+                           << "1,6";
+    QTest::newRow("ОЗЛ-8") << "ОЗЛ-8"
+                           << "Э-07Х20Н9"
+                           << "1,6";
+    QTest::newRow("ОЗС-3") << "ОЗС-3"
+                           << "Э46"
+                           << "1,6";
+    QTest::newRow("ОЗС-4") << "ОЗС-4"
+                           << "Э46"
+                           << "1,6";
+    QTest::newRow("ОЗС-6") << "ОЗС-6"
+                           << "Э46"
+                           << "1,5";
+    QTest::newRow("РБУ-5") << "РБУ-5"
+                           << "Э46"
+                           << "1,7";
+    QTest::newRow("СМ-11") << "СМ-11"
+                           << "Э42А"
+                           << "1,7";
+    QTest::newRow("УОНИ-13/45") << "УОНИ-13/45"
+                                << "Э42А"
+                                << "1,4";
+    QTest::newRow("УОНИ-13/55") << "УОНИ-13/55"
+                                << "Э50А"
+                                << "1,4";
+    QTest::newRow("УОНИ-13/65") << "УОНИ-13/65"
+                                << "Э60"
+                                << "1,6";
+    QTest::newRow("УП-1/45") << "УП-1/45"
+                             << "Э42А"
+                             << "1,7";
+    QTest::newRow("УП-1/55") << "УП-1/55"
+                             << "Э50А"
+                             << "1,7";
+    QTest::newRow("УП-2/45") << "УП-2/45"
+                             << "Э42А"
+                             << "1,7";
+    QTest::newRow("УП-2/55") << "УП-2/55"
+                             << "Э50А"
+                             << "1,7";
+    QTest::newRow("ЦЛ-11") << "ЦЛ-11"
+                           << "Э-08Х20Н9Г2Б"
+                           << "1,8";
+    QTest::newRow("ЦТ-15") << "ЦТ-15"
+                           << "Э-08Х19Н10Г2Б"
+                           << "1,7";
+    QTest::newRow("empty") << ""
+                           << ""
+                           << "";
+    QTest::newRow("lower case") << "ано-3"
+                                << ""
+                                << "";
+    QTest::newRow("trailing blank") << "АНО-3 "
+                                    << ""
+                                    << "";
+    QTest::newRow("Latin look-alikes") << "AHO-3"
+                                       << ""
+                                       << "";
+    QTest::newRow("number the series lacks") << "АНО-2"
+                                             << ""
+                                             << "";
 }
 
 void TstCatalogue::brand()

@@ -1,7 +1,14 @@
-// Typed characters reach a field only when the field takes them. The keys are sent
-// to the window as the window system sends them, so they arrive where real keys do.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
+// Text reaches a field only when the field takes it, whichever way it comes: typed
+// keys sent to the window as the window system sends them, an input method's commit
+// at the focus widget, a drop, a paste. Every output then belongs to the inputs.
 
 #include "formdriver.h"
+
+#include <QMenu>
+#include <QSignalSpy>
 
 class TstKeys : public QObject
 {
@@ -10,14 +17,31 @@ class TstKeys : public QObject
 private Q_SLOTS:
     void typed_data();
     void typed();
+    void delivered_data();
+    void delivered();
     void keysWithoutCharacter();
-    void pasteIsNotFiltered();
+    void preeditNeverBecomesText();
+    void copyAndSelectAll_data();
+    void copyAndSelectAll();
+    void resultTakesNoPaste();
+    void inputMethodHints();
     void onlyMySymbols();
 };
 
 namespace {
 const QLocale ru(QLocale::Russian, QLocale::Russia);
-}
+
+const char *const fields[][2] = {
+    {"Комбо1", "5"},
+    {"Комбо2", "Н1"},
+    {"Комбо3", "Нижнее"},
+    {"Комбо4", "сплошной"},
+    {"Комбо5", "вспомогательные конструкции"},
+    {"Комбо6", "АНО-3"},
+    {"Текст2", "1000"},
+    {"Текст3", "0,226"},
+};
+} // namespace
 
 void TstKeys::typed_data()
 {
@@ -28,7 +52,7 @@ void TstKeys::typed_data()
     QTest::addColumn<QString>("after"); // the field's text afterwards
 
     const Qt::KeyboardModifiers none;
-    const auto rows = [&](const char *field, const char *start) {
+    for (const auto &[field, start] : fields) {
         const QString f = QString::fromUtf8(field), s = QString::fromUtf8(start);
         const auto row = [&](const char *what, Qt::Key key, const QString &text,
                              Qt::KeyboardModifiers mods, const QString &after) {
@@ -46,16 +70,9 @@ void TstKeys::typed_data()
         row("Ctrl+V", Qt::Key_V, "\x16", Qt::ControlModifier, s);
         row("Ctrl+X", Qt::Key_X, "\x18", Qt::ControlModifier, s);
         row("Ctrl+Z", Qt::Key_Z, "\x1a", Qt::ControlModifier, s);
+        row("Ctrl+Y", Qt::Key_Y, "\x19", Qt::ControlModifier, s);
         row("backspace", Qt::Key_Backspace, "\b", none, s.chopped(1));
-    };
-    rows("Комбо1", "5");
-    rows("Комбо2", "Н1");
-    rows("Комбо3", "Нижнее");
-    rows("Комбо4", "сплошной");
-    rows("Комбо5", "вспомогательные конструкции");
-    rows("Комбо6", "АНО-3");
-    rows("Текст2", "1000");
-    rows("Текст3", "0,226");
+    }
 }
 
 void TstKeys::typed()
@@ -66,6 +83,7 @@ void TstKeys::typed()
     QFETCH(Qt::KeyboardModifiers, modifiers);
     QFETCH(QString, after);
     FormDriver d(ru);
+    QGuiApplication::clipboard()->setText(QStringLiteral("77"));
     d.focus(field);
     d.end();
     const int before = d.form.calculations();
@@ -74,6 +92,64 @@ void TstKeys::typed()
     // The lists and the result do not start a calculation on a refused key.
     if (after == d.text(field) && text != QStringLiteral("\b") && field != QStringLiteral("Текст2"))
         QCOMPARE(d.form.calculations(), before);
+    if (field != QStringLiteral("Текст3"))
+        QCOMPARE(d.staleOutput(), QString());
+}
+
+// The same texts by every way they can arrive. A typed text is filtered character by
+// character; an input method's commit is taken whole or refused whole; drops and
+// pastes reach the number field and the lists unfiltered and recompute like any
+// edit, and never reach the result.
+void TstKeys::delivered_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<Delivery>("delivery");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("after");
+
+    const struct {
+        const char *name;
+        Delivery how;
+    } deliveries[] = {
+        {"key", Delivery::Key},
+        {"input method", Delivery::InputMethod},
+        {"drop", Delivery::Drop},
+        {"paste", Delivery::Paste},
+    };
+    for (const auto &[field, start] : fields) {
+        const QString f = QString::fromUtf8(field), s = QString::fromUtf8(start);
+        const bool length = f == QStringLiteral("Текст2");
+        const bool result = f == QStringLiteral("Текст3");
+        for (const auto &[name, how] : deliveries) {
+            const bool unfiltered = (how == Delivery::Drop || how == Delivery::Paste) && !result;
+            const auto row = [&](const char *what, const QString &text, const QString &after) {
+                QTest::addRow("%s: %s by %s", field, what, name) << f << how << text << after;
+            };
+            row("digit", "7", length || unfiltered ? s + "7" : s);
+            row("letter", QStringLiteral("ж"), unfiltered ? s + QStringLiteral("ж") : s);
+            const QString mixedByKey = length && how == Delivery::Key ? s + "5" : s;
+            row("digit and letter", "5x", unfiltered ? s + "5x" : mixedByKey);
+            row("comma", ",5",
+                unfiltered ? s + ",5" : (length ? s + (how == Delivery::Key ? "5" : "") : s));
+        }
+    }
+}
+
+void TstKeys::delivered()
+{
+    QFETCH(QString, field);
+    QFETCH(Delivery, delivery);
+    QFETCH(QString, text);
+    QFETCH(QString, after);
+    FormDriver d(ru);
+    d.focus(field);
+    d.end();
+    d.deliver(field, delivery, text);
+    QCOMPARE(d.text(field), after);
+    if (field == QStringLiteral("Текст3"))
+        QCOMPARE(d.result(), QStringLiteral("0,226"));
+    else
+        QCOMPARE(d.staleOutput(), QString());
 }
 
 // Arrows, Home, End and Delete type nothing and pass; Tab still moves the focus.
@@ -99,14 +175,109 @@ void TstKeys::keysWithoutCharacter()
     QCOMPARE(d.form.calculations(), before + 1);
 }
 
-// Text that arrives without a typed character is not filtered.
-void TstKeys::pasteIsNotFiltered()
+// A composition is shown while it lasts; only its commit can become the text.
+void TstKeys::preeditNeverBecomesText()
 {
     FormDriver d(ru);
-    d.get<QLineEdit>("Текст2")->selectAll();
-    d.get<QLineEdit>("Текст2")->insert(QStringLiteral("12,5"));
-    QCOMPARE(d.text("Текст2"), QStringLiteral("12,5"));
-    QCOMPARE(d.result(), QStringLiteral("0,003"));
+    d.focus("Текст2");
+    d.end();
+    d.compose(QStringLiteral("5"));
+    QCOMPARE(d.text("Текст2"), QStringLiteral("1000"));
+    d.compose(QStringLiteral("5x"));
+    QCOMPARE(d.text("Текст2"), QStringLiteral("1000"));
+    d.compose(QString(), QStringLiteral("5"));
+    QCOMPARE(d.text("Текст2"), QStringLiteral("10005"));
+
+    d.focus("Комбо1");
+    d.compose(QStringLiteral("7"));
+    d.focus("Текст2");
+    QCOMPARE(d.text("Комбо1"), QStringLiteral("5"));
+    QCOMPARE(d.staleOutput(), QString());
+}
+
+// Keys that change no text work in every field, the result's included.
+void TstKeys::copyAndSelectAll_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<Qt::Key>("copyKey");
+    QTest::addColumn<QString>("copyText");
+    QTest::addColumn<Qt::KeyboardModifiers>("copyModifiers");
+    for (const auto &[field, start] : fields) {
+        QTest::addRow("%s: Ctrl+C", field) << QString::fromUtf8(field) << Qt::Key_C << "\x03"
+                                           << Qt::KeyboardModifiers(Qt::ControlModifier);
+        QTest::addRow("%s: Ctrl+Insert", field)
+            << QString::fromUtf8(field) << Qt::Key_Insert << QString()
+            << Qt::KeyboardModifiers(Qt::ControlModifier);
+    }
+}
+
+void TstKeys::copyAndSelectAll()
+{
+    QFETCH(QString, field);
+    QFETCH(Qt::Key, copyKey);
+    QFETCH(QString, copyText);
+    QFETCH(Qt::KeyboardModifiers, copyModifiers);
+    FormDriver d(ru);
+    QGuiApplication::clipboard()->setText(QStringLiteral("older"));
+    d.focus(field);
+    d.end();
+    const QString shown = d.text(field);
+    d.key(Qt::Key_A, QStringLiteral("\x01"), Qt::ControlModifier);
+    QVERIFY(d.edit(field)->hasSelectedText());
+    d.key(copyKey, copyText, copyModifiers);
+    QCOMPARE(QGuiApplication::clipboard()->text(), shown);
+    QCOMPARE(d.text(field), shown);
+}
+
+// Neither the context menu, nor Shift+Insert, nor a drop, nor the selection's middle
+// click puts text into the result; the user's own deletions stay.
+void TstKeys::resultTakesNoPaste()
+{
+    FormDriver d(ru);
+    QLineEdit *result = d.get<QLineEdit>("Текст3");
+    QVERIFY(!result->acceptDrops());
+    QGuiApplication::clipboard()->setText(QStringLiteral("0,5"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("0,5"), QClipboard::Selection);
+    d.focus("Текст3");
+    d.end();
+    d.paste(QStringLiteral("0,5"));
+    QTest::mouseClick(result, Qt::MiddleButton, {}, result->rect().center());
+    QCOMPARE(d.result(), QStringLiteral("0,226"));
+
+    // The context menu offers no paste, but copying.
+    QContextMenuEvent menuEvent(QContextMenuEvent::Keyboard, result->rect().center(),
+                                result->mapToGlobal(result->rect().center()));
+    QCoreApplication::sendEvent(result, &menuEvent);
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QStringList offered;
+    for (const QAction *action : menu->actions())
+        offered << action->text();
+    menu->close();
+    const QString pasteKey = QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+    const QString copyKey = QKeySequence(QKeySequence::Copy).toString(QKeySequence::NativeText);
+    QVERIFY2(!offered.join(u'|').contains(pasteKey), qPrintable(offered.join(u'|')));
+    QVERIFY2(offered.join(u'|').contains(copyKey), qPrintable(offered.join(u'|')));
+
+    // Whatever reaches the result's text by a path of its own is taken back; what the
+    // user deletes stays deleted.
+    result->selectAll();
+    result->insert(QStringLiteral("9"));
+    QCOMPARE(d.result(), QStringLiteral("0,226"));
+    d.backspace();
+    QCOMPARE(d.result(), QStringLiteral("0,22"));
+    d.key(Qt::Key_Home, QString());
+    d.key(Qt::Key_Delete, QString());
+    QCOMPARE(d.result(), QStringLiteral(",22"));
+}
+
+void TstKeys::inputMethodHints()
+{
+    FormDriver d(ru);
+    QCOMPARE(d.get<QLineEdit>("Текст2")->inputMethodHints(), Qt::ImhDigitsOnly);
+    for (const char *name : {"Комбо1", "Комбо5", "Комбо6", "Текст3"})
+        QVERIFY2(!d.edit(QString::fromUtf8(name))->testAttribute(Qt::WA_InputMethodEnabled), name);
+    QVERIFY(d.get<QLineEdit>("Текст2")->testAttribute(Qt::WA_InputMethodEnabled));
 }
 
 void TstKeys::onlyMySymbols()

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
 // The electrode mass from the field texts: worked examples, the picture, and the texts
 // for which there is no mass.
 
@@ -22,6 +25,8 @@ private Q_SLOTS:
     void picture();
     void everyRowAndColumn_data();
     void everyRowAndColumn();
+    void positionsAndSeams_data();
+    void positionsAndSeams();
     void horizontalEqualsVertical();
 };
 
@@ -43,8 +48,7 @@ QString local(const QString &text, const QLocale &locale)
 std::optional<QString> shownText(const QStringList &in, const QLocale &locale)
 {
     const QString leg = local(in[0], locale), length = local(in[5], locale);
-    const calc::MassResult r =
-        calc::computeMass({leg, in[1], in[2], in[3], in[4], length}, locale);
+    const calc::MassResult r = calc::computeMass({leg, in[1], in[2], in[3], in[4], length}, locale);
     if (r.status != Status::Ok)
         return std::nullopt;
     const auto texts = calc::massTexts(r.mass, locale);
@@ -76,8 +80,9 @@ void TstMass::shown_data()
         << QStringList{"2", "Н1", "Нижнее", "сплошной", "1,7", "9"} << "0";
     QTest::newRow("half a gram rounds up")
         << QStringList{"2", "Н1", "Нижнее", "сплошной", "1,7", "10"} << "0,001";
-    QTest::newRow("zero length")
-        << QStringList{"5", "Н1", "Нижнее", "сплошной", "1,7", "0"} << "0";
+    QTest::newRow("zero length") << QStringList{"5", "Н1", "Нижнее", "сплошной", "1,7", "0"} << "0";
+    QTest::newRow("negative zero length")
+        << QStringList{"5", "Н1", "Нижнее", "сплошной", "1,7", "-0"} << "0";
     QTest::newRow("large length, no grouping")
         << QStringList{"20", "Н2", "Потолочное", "сплошной", "1,8", "10000000"} << "80301,176";
 }
@@ -103,8 +108,8 @@ void TstMass::noMass_data()
     QTest::newRow("two commas in coefficient")
         << QStringList{"5", "Н1", "Нижнее", "сплошной", "1,,7", "1000"}
         << Status::CoefficientNotNumber;
-    QTest::newRow("empty length")
-        << QStringList{"5", "Н1", "Нижнее", "сплошной", "1,6", ""} << Status::LengthNotNumber;
+    QTest::newRow("empty length") << QStringList{"5", "Н1", "Нижнее", "сплошной", "1,6", ""}
+                                  << Status::LengthNotNumber;
     QTest::newRow("design text as length")
         << QStringList{"5", "Н1", "Нижнее", "сплошной", "1,6", "Текст2"} << Status::LengthNotNumber;
     QTest::newRow("length beyond a double")
@@ -113,8 +118,12 @@ void TstMass::noMass_data()
     QTest::newRow("mass beyond a double")
         << QStringList{"20", "Н2", "Потолочное", "сплошной", "1,8", "1" + QString(308, u'0')}
         << Status::Overflow;
-    QTest::newRow("empty leg")
-        << QStringList{"", "Н1", "Нижнее", "сплошной", "1,6", "1000"} << Status::LegNotNumber;
+    QTest::newRow("negative length")
+        << QStringList{"5", "Н1", "Нижнее", "сплошной", "1,6", "-1000"} << Status::NegativeLength;
+    QTest::newRow("negative fraction of a millimetre")
+        << QStringList{"5", "Н1", "Нижнее", "сплошной", "1,6", "-0,001"} << Status::NegativeLength;
+    QTest::newRow("empty leg") << QStringList{"", "Н1", "Нижнее", "сплошной", "1,6", "1000"}
+                               << Status::LegNotNumber;
     QTest::newRow("leg 7 has no row")
         << QStringList{"7", "Н1", "Нижнее", "сплошной", "1,6", "1000"} << Status::UnknownLeg;
     QTest::newRow("leg 2,5 has no row")
@@ -123,14 +132,14 @@ void TstMass::noMass_data()
         << QStringList{"1", "Т1", "Нижнее", "сплошной", "1,6", "1000"} << Status::UnknownLeg;
     QTest::newRow("Latin H in Н1")
         << QStringList{"5", "H1", "Нижнее", "сплошной", "1,6", "1000"} << Status::UnknownJoint;
-    QTest::newRow("empty joint")
-        << QStringList{"5", "", "Нижнее", "сплошной", "1,6", "1000"} << Status::UnknownJoint;
+    QTest::newRow("empty joint") << QStringList{"5", "", "Нижнее", "сплошной", "1,6", "1000"}
+                                 << Status::UnknownJoint;
     QTest::newRow("position erased")
         << QStringList{"5", "Н1", "Нижне", "сплошной", "1,6", "1000"} << Status::UnknownPosition;
     QTest::newRow("position in capitals")
         << QStringList{"5", "Н1", "НИЖНЕЕ", "сплошной", "1,6", "1000"} << Status::UnknownPosition;
-    QTest::newRow("seam erased")
-        << QStringList{"5", "Н1", "Нижнее", "сплошно", "1,6", "1000"} << Status::UnknownSeam;
+    QTest::newRow("seam erased") << QStringList{"5", "Н1", "Нижнее", "сплошно", "1,6", "1000"}
+                                 << Status::UnknownSeam;
     QTest::newRow("seam with a capital")
         << QStringList{"5", "Н1", "Нижнее", "Сплошной", "1,6", "1000"} << Status::UnknownSeam;
     QTest::newRow("seam with a trailing blank")
@@ -141,8 +150,8 @@ void TstMass::noMass()
 {
     QFETCH(QStringList, inputs);
     QFETCH(Status, status);
-    const calc::MassResult r = calc::computeMass(
-        {inputs[0], inputs[1], inputs[2], inputs[3], inputs[4], inputs[5]}, ru);
+    const calc::MassResult r =
+        calc::computeMass({inputs[0], inputs[1], inputs[2], inputs[3], inputs[4], inputs[5]}, ru);
     QCOMPARE(r.status, status);
 }
 
@@ -153,12 +162,24 @@ void TstMass::picture_data()
     QTest::addColumn<QString>("length");
     QTest::addColumn<int>("picture"); // -1: none
 
-    QTest::newRow("Н1") << "5" << "Н1" << "1000" << int(calc::Joint::N1);
-    QTest::newRow("У5") << "5" << "У5" << "1000" << int(calc::Joint::U5);
-    QTest::newRow("empty length still shows the joint") << "5" << "Т3" << "" << int(calc::Joint::T3);
-    QTest::newRow("unknown leg still shows the joint") << "7" << "Н2" << "1000" << int(calc::Joint::N2);
-    QTest::newRow("leg not a number stops before") << "" << "Н2" << "1000" << -1;
-    QTest::newRow("unknown joint") << "5" << "Н3" << "1000" << -1;
+    QTest::newRow("Н1") << "5"
+                        << "Н1"
+                        << "1000" << int(calc::Joint::N1);
+    QTest::newRow("У5") << "5"
+                        << "У5"
+                        << "1000" << int(calc::Joint::U5);
+    QTest::newRow("empty length still shows the joint") << "5"
+                                                        << "Т3"
+                                                        << "" << int(calc::Joint::T3);
+    QTest::newRow("unknown leg still shows the joint") << "7"
+                                                       << "Н2"
+                                                       << "1000" << int(calc::Joint::N2);
+    QTest::newRow("leg not a number stops before") << ""
+                                                   << "Н2"
+                                                   << "1000" << -1;
+    QTest::newRow("unknown joint") << "5"
+                                   << "Н3"
+                                   << "1000" << -1;
 }
 
 void TstMass::picture()
@@ -172,21 +193,29 @@ void TstMass::picture()
     QCOMPARE(r.picture.has_value() ? int(*r.picture) : -1, picture);
 }
 
-// Each joint reads its own column, and У5 never a group column.
+// Every cell of the base mass table, written out: at the reference coefficient, flat,
+// continuous and 1000 mm, the window shows the cell's own value. Each joint reads its
+// own column, and У5 never a group column.
 void TstMass::everyRowAndColumn_data()
 {
     QTest::addColumn<QString>("leg");
     QTest::addColumn<QString>("joint");
-    QTest::addColumn<double>("perMetre");
-    for (const auto &row : calc::baseMassTable) {
-        const QString leg = QString::number(row.leg);
-        for (const char16_t *j : {u"У4", u"Т1", u"Н1"})
-            QTest::addRow("%s %s", qPrintable(leg), qPrintable(QString::fromUtf16(j)))
-                << leg << QString::fromUtf16(j) << row.group1;
-        for (const char16_t *j : {u"Т3", u"Н2"})
-            QTest::addRow("%s %s", qPrintable(leg), qPrintable(QString::fromUtf16(j)))
-                << leg << QString::fromUtf16(j) << row.group2;
-        QTest::addRow("%s У5", qPrintable(leg)) << leg << QStringLiteral("У5") << row.u5;
+    QTest::addColumn<QString>("shown");
+    const char *const table[][4] = {
+        // leg, У4 Т1 Н1, Т3 Н2, У5
+        {"2", "0,055", "0,11", "0,1"},   {"3", "0,11", "0,22", "0,133"},
+        {"4", "0,17", "0,34", "0,211"},  {"5", "0,24", "0,48", "0,305"},
+        {"6", "0,33", "0,66", "0,427"},  {"8", "0,55", "1,1", "0,702"},
+        {"10", "0,89", "1,78", "1,115"}, {"12", "1,23", "2,46", "1,538"},
+        {"14", "1,61", "3,22", "2,027"}, {"16", "2,1", "4,2", "2,7"},
+        {"18", "2,6", "5,2", "3,333"},   {"20", "3,16", "6,32", "4,107"},
+    };
+    for (const auto &[leg, group1, group2, u5] : table) {
+        for (const char *j : {"У4", "Т1", "Н1"})
+            QTest::addRow("%s %s", leg, j) << leg << QString::fromUtf8(j) << group1;
+        for (const char *j : {"Т3", "Н2"})
+            QTest::addRow("%s %s", leg, j) << leg << QString::fromUtf8(j) << group2;
+        QTest::addRow("%s У5", leg) << leg << QStringLiteral("У5") << u5;
     }
 }
 
@@ -194,12 +223,49 @@ void TstMass::everyRowAndColumn()
 {
     QFETCH(QString, leg);
     QFETCH(QString, joint);
-    QFETCH(double, perMetre);
-    // At the reference coefficient, flat and continuous, 1000 mm gives the table value.
-    const calc::MassResult r =
-        calc::computeMass({leg, joint, u"Нижнее", u"сплошной", u"1,7", u"1000"}, ru);
-    QCOMPARE(r.status, Status::Ok);
-    QCOMPARE(r.mass, perMetre);
+    QFETCH(QString, shown);
+    QCOMPARE(shownText({leg, joint, "Нижнее", "сплошной", "1,7", "1000"}, ru).value_or("none"),
+             shown);
+}
+
+// Every position factor and both seam kinds, on the largest group 2 cell (6,32).
+void TstMass::positionsAndSeams_data()
+{
+    QTest::addColumn<QString>("position");
+    QTest::addColumn<QString>("seam");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("flat") << "Нижнее"
+                          << "сплошной"
+                          << "6,32";
+    QTest::newRow("inclined") << "Наклонное"
+                              << "сплошной"
+                              << "6,636";
+    QTest::newRow("vertical") << "Вертикальное"
+                              << "сплошной"
+                              << "6,952";
+    QTest::newRow("horizontal") << "Горизонтальное"
+                                << "сплошной"
+                                << "6,952";
+    QTest::newRow("overhead") << "Потолочное"
+                              << "сплошной"
+                              << "7,584";
+    QTest::newRow("flat intermittent") << "Нижнее"
+                                       << "прерывистый"
+                                       << "3,16";
+    QTest::newRow("inclined intermittent") << "Наклонное"
+                                           << "прерывистый"
+                                           << "3,318";
+    QTest::newRow("overhead intermittent") << "Потолочное"
+                                           << "прерывистый"
+                                           << "3,792";
+}
+
+void TstMass::positionsAndSeams()
+{
+    QFETCH(QString, position);
+    QFETCH(QString, seam);
+    QFETCH(QString, shown);
+    QCOMPARE(shownText({"20", "Н2", position, seam, "1,7", "1000"}, ru).value_or("none"), shown);
 }
 
 void TstMass::horizontalEqualsVertical()

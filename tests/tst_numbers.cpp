@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
 // Conversions between numbers and field texts, pinned to a Russian and an English locale.
 
 #include "calc/numbers.h"
@@ -24,6 +27,10 @@ private Q_SLOTS:
 
 static const QLocale ru(QLocale::Russian, QLocale::Russia);
 static const QLocale en(QLocale::English, QLocale::UnitedStates);
+// Locales with digits of their own: the fields still show ASCII digits, with the
+// locale's decimal separator.
+static const QLocale ar(QLocale::Arabic, QLocale::Egypt);
+static const QLocale fa(QLocale::Persian, QLocale::Iran);
 
 void TstNumbers::fromDouble_data()
 {
@@ -41,6 +48,11 @@ void TstNumbers::fromDouble_data()
     QTest::newRow("full precision") << ru << 2.35588235294118 << QStringLiteral("2,35588235294118");
     QTest::newRow("negative zero") << ru << -0.0 << QStringLiteral("0");
     QTest::newRow("zero") << en << 0.0 << QStringLiteral("0");
+    QTest::newRow("one tenth is no zero") << ru << 0.1 << QStringLiteral("0,1");
+    QTest::newRow("negative") << ru << -0.225 << QStringLiteral("-0,225");
+    QTest::newRow("ar ASCII digits")
+        << ar << 0.226 << QStringLiteral("0") + ar.decimalPoint() + "226";
+    QTest::newRow("fa ASCII digits") << fa << 1.7 << QStringLiteral("1") + fa.decimalPoint() + "7";
 }
 
 void TstNumbers::fromDouble()
@@ -60,6 +72,8 @@ void TstNumbers::fromInt_data()
     QTest::newRow("ru 1000") << ru << 1000 << QStringLiteral("1000");
     QTest::newRow("en 1000") << en << 1000 << QStringLiteral("1000");
     QTest::newRow("en 1000000") << en << 1000000 << QStringLiteral("1000000");
+    QTest::newRow("ar 5") << ar << 5 << QStringLiteral("5");
+    QTest::newRow("fa 1000") << fa << 1000 << QStringLiteral("1000");
 }
 
 void TstNumbers::fromInt()
@@ -90,6 +104,12 @@ void TstNumbers::toDouble_data()
     QTest::newRow("inf") << en << QStringLiteral("inf") << false << 0.0;
     QTest::newRow("nan") << en << QStringLiteral("nan") << false << 0.0;
     QTest::newRow("exponent form") << ru << QStringLiteral("1e-05") << true << 1e-5;
+    QTest::newRow("negative") << ru << QStringLiteral("-1000") << true << -1000.0;
+    QTest::newRow("ar ASCII digits")
+        << ar << QStringLiteral("1") + ar.decimalPoint() + "6" << true << 1.6;
+    QTest::newRow("ar own digits") << ar << QString::fromUtf16(u"١٠٠٠") << false << 0.0;
+    QTest::newRow("fa ASCII whole") << fa << QStringLiteral("1000") << true << 1000.0;
+    QTest::newRow("ar point is no separator") << ar << QStringLiteral("1.6") << false << 0.0;
 }
 
 void TstNumbers::toDouble()
@@ -137,8 +157,8 @@ void TstNumbers::roundTrip_data()
 {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<double>("value");
-    for (const QLocale &l : {ru, en}) {
-        const QByteArray tag = l == ru ? "ru " : "en ";
+    for (const QLocale &l : {ru, en, ar}) {
+        const QByteArray tag = l.name().toLatin1() + ' ';
         QTest::newRow(tag + "tiny") << l << 4.95e-7;
         QTest::newRow(tag + "huge") << l << 1.5e300;
         QTest::newRow(tag + "largest") << l << std::numeric_limits<double>::max() / 10;

@@ -1,9 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
 // Start-up and the wiring of user actions to the window's procedures, with their real
 // bodies, in a Russian and an English locale.
 
 #include "formdriver.h"
 
 #include <QEventLoop>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -28,20 +32,28 @@ private Q_SLOTS:
     void listEditsRecompute();
     void failedCalculationEmptiesResult();
     void exitButtonEndsTheProgram();
+    void keysOnExitButton_data();
+    void keysOnExitButton();
 };
 
 namespace {
 const QLocale ru(QLocale::Russian, QLocale::Russia);
 const QLocale en(QLocale::English, QLocale::UnitedStates);
+const QLocale ar(QLocale::Arabic, QLocale::Egypt);
+const QLocale fa(QLocale::Persian, QLocale::Iran);
 } // namespace
 
 void TstStartup::storedTextsBeforeLoad()
 {
     Форма1 form(ru);
-    QCOMPARE(form.findChild<QComboBox *>(QStringLiteral("Комбо6"))->currentText(), QStringLiteral("Комбо6"));
-    QCOMPARE(form.findChild<QLabel *>(QStringLiteral("Метка10"))->text(), QStringLiteral("Метка10"));
-    QCOMPARE(form.findChild<QLabel *>(QStringLiteral("Метка13"))->text(), QStringLiteral("Метка13"));
-    QCOMPARE(form.findChild<QLineEdit *>(QStringLiteral("Текст3"))->text(), QStringLiteral("Текст3"));
+    QCOMPARE(form.findChild<QComboBox *>(QStringLiteral("Комбо6"))->currentText(),
+             QStringLiteral("Комбо6"));
+    QCOMPARE(form.findChild<QLabel *>(QStringLiteral("Метка10"))->text(),
+             QStringLiteral("Метка10"));
+    QCOMPARE(form.findChild<QLabel *>(QStringLiteral("Метка13"))->text(),
+             QStringLiteral("Метка13"));
+    QCOMPARE(form.findChild<QLineEdit *>(QStringLiteral("Текст3"))->text(),
+             QStringLiteral("Текст3"));
     QCOMPARE(form.calculations(), 0);
 }
 
@@ -55,7 +67,9 @@ void TstStartup::loadOrder()
     auto *type = form.findChild<QLabel *>(QStringLiteral("Метка13"));
     QStringList seen;
     QObject::connect(coefficient, &QLineEdit::textChanged, &form, [&](const QString &t) {
-        seen << QStringLiteral("coefficient %1, type %2, run %3").arg(t, type->text()).arg(form.calculations());
+        seen << QStringLiteral("coefficient %1, type %2, run %3")
+                    .arg(t, type->text())
+                    .arg(form.calculations());
     });
     QObject::connect(result, &QLineEdit::textChanged, &form, [&](const QString &t) {
         seen << QStringLiteral("result %1, run %2").arg(t).arg(form.calculations());
@@ -63,7 +77,7 @@ void TstStartup::loadOrder()
     form.Load();
     QCOMPARE(form.calculations(), 4);
     QCOMPARE(seen.join(u'|'), (QStringList{
-                                  "result , run 1", // no length yet: no mass
+                                  "result , run 1",                       // no length yet: no mass
                                   "coefficient 1,7, type Метка13, run 1", // ran nested
                                   "result 0,24, run 2",
                                   "result 0,225882352941176, run 3", // full precision first
@@ -71,7 +85,8 @@ void TstStartup::loadOrder()
                                   "coefficient 1,6, type Э46, run 3", // type came first
                                   "result 0,225882352941176, run 4",
                                   "result 0,226, run 4",
-                              }.join(u'|')));
+                              }
+                                   .join(u'|')));
 }
 
 void TstStartup::afterLoad_data()
@@ -80,6 +95,9 @@ void TstStartup::afterLoad_data()
     QTest::addColumn<QString>("result");
     QTest::newRow("ru") << ru << "0,226";
     QTest::newRow("en") << en << "0.226";
+    // Digits of their own in the locale; the fields keep ASCII ones.
+    QTest::newRow("ar_EG") << ar << "0" + ar.decimalPoint() + "226";
+    QTest::newRow("fa_IR") << fa << "0" + fa.decimalPoint() + "226";
 }
 
 void TstStartup::afterLoad()
@@ -92,9 +110,11 @@ void TstStartup::afterLoad()
     QCOMPARE(d.text("Комбо3"), QStringLiteral("Нижнее"));
     QCOMPARE(d.text("Комбо4"), QStringLiteral("сплошной"));
     QCOMPARE(d.text("Комбо5"), QStringLiteral("вспомогательные конструкции"));
-    QCOMPARE(d.text("Метка10"), QStringLiteral("Сварка вспомогательных конструкций из углеродистых сталей"));
+    QCOMPARE(d.text("Метка10"),
+             QStringLiteral("Сварка вспомогательных конструкций из углеродистых сталей"));
     QCOMPARE(d.text("Комбо6"), QStringLiteral("АНО-3"));
-    QCOMPARE(d.items("Комбо6"), (QStringList{"АНО-1", "АНО-3", "АНО-4", "АНО-5", "АНО-6", "ВСЦ-2"}));
+    QCOMPARE(d.items("Комбо6"),
+             (QStringList{"АНО-1", "АНО-3", "АНО-4", "АНО-5", "АНО-6", "ВСЦ-2"}));
     QCOMPARE(d.text("Метка13"), QStringLiteral("Э46"));
     QCOMPARE(d.text("Текст1"), QStringLiteral("1,6"));
     QCOMPARE(d.text("Текст2"), QStringLiteral("1000"));
@@ -110,10 +130,15 @@ void TstStartup::pickArea_data()
     QTest::addColumn<QString>("type");
     QTest::addColumn<QString>("result");
     QTest::addColumn<int>("calculations"); // how often the mass was worked out
-    QTest::newRow("load-bearing") << "несущие конструкции" << 17 << "МР-3" << "Э46" << "0,24" << 1;
-    QTest::newRow("simple corrosion") << "антикоррозионные простые" << 1 << "ОЗЛ-8" << "Э-07Х20Н9" << "0,226" << 0;
-    QTest::newRow("critical corrosion")
-        << "антикоррозионные ответственные" << 4 << "ОЗЛ-7" << "Э-08Х20Н9Г2Б" << "0,226" << 0;
+    QTest::newRow("load-bearing") << "несущие конструкции" << 17 << "МР-3"
+                                  << "Э46"
+                                  << "0,24" << 1;
+    QTest::newRow("simple corrosion") << "антикоррозионные простые" << 1 << "ОЗЛ-8"
+                                      << "Э-07Х20Н9"
+                                      << "0,226" << 0;
+    QTest::newRow("critical corrosion") << "антикоррозионные ответственные" << 4 << "ОЗЛ-7"
+                                        << "Э-08Х20Н9Г2Б"
+                                        << "0,226" << 0;
 }
 
 // The mass follows the area only through the coefficient's change.
@@ -133,7 +158,8 @@ void TstStartup::pickArea()
     QCOMPARE(d.text("Метка13"), type);
     QCOMPARE(d.result(), result);
     QCOMPARE(d.form.calculations() - before, calculations);
-    QVERIFY(d.text("Метка10").endsWith(QStringLiteral("коррозии")) == area.startsWith(QStringLiteral("анти")));
+    QVERIFY(d.text("Метка10").endsWith(QStringLiteral("коррозии")) ==
+            area.startsWith(QStringLiteral("анти")));
 }
 
 void TstStartup::pickSameAreaResetsBrand()
@@ -155,10 +181,26 @@ void TstStartup::pickBrand_data()
     QTest::addColumn<QString>("type");
     QTest::addColumn<QString>("coefficient");
     QTest::addColumn<QString>("result");
-    QTest::newRow("ЦЛ-11") << "антикоррозионные ответственные" << "ЦЛ-11" << "Э-08Х20Н9Г2Б" << "1,8" << "0,254";
-    QTest::newRow("УОНИ-13/45") << "несущие конструкции" << "УОНИ-13/45" << "Э42А" << "1,4" << "0,198";
-    QTest::newRow("УОНИ-13/55") << "несущие конструкции" << "УОНИ-13/55" << "Э50А" << "1,4" << "0,198";
-    QTest::newRow("same coefficient") << "несущие конструкции" << "РБУ-5" << "Э46" << "1,7" << "0,24";
+    QTest::newRow("ЦЛ-11") << "антикоррозионные ответственные"
+                           << "ЦЛ-11"
+                           << "Э-08Х20Н9Г2Б"
+                           << "1,8"
+                           << "0,254";
+    QTest::newRow("УОНИ-13/45") << "несущие конструкции"
+                                << "УОНИ-13/45"
+                                << "Э42А"
+                                << "1,4"
+                                << "0,198";
+    QTest::newRow("УОНИ-13/55") << "несущие конструкции"
+                                << "УОНИ-13/55"
+                                << "Э50А"
+                                << "1,4"
+                                << "0,198";
+    QTest::newRow("same coefficient") << "несущие конструкции"
+                                      << "РБУ-5"
+                                      << "Э46"
+                                      << "1,7"
+                                      << "0,24";
 }
 
 void TstStartup::pickBrand()
@@ -182,11 +224,26 @@ void TstStartup::pickInputs_data()
     QTest::addColumn<QString>("item");
     QTest::addColumn<QString>("result");
     QTest::addColumn<QString>("joint");
-    QTest::newRow("leg 10") << "Комбо1" << "10" << "0,838" << "Н1";
-    QTest::newRow("joint Н2") << "Комбо2" << "Н2" << "0,452" << "Н2";
-    QTest::newRow("joint У5") << "Комбо2" << "У5" << "0,287" << "У5";
-    QTest::newRow("overhead") << "Комбо3" << "Потолочное" << "0,271" << "Н1";
-    QTest::newRow("intermittent") << "Комбо4" << "прерывистый" << "0,113" << "Н1";
+    QTest::newRow("leg 10") << "Комбо1"
+                            << "10"
+                            << "0,838"
+                            << "Н1";
+    QTest::newRow("joint Н2") << "Комбо2"
+                              << "Н2"
+                              << "0,452"
+                              << "Н2";
+    QTest::newRow("joint У5") << "Комбо2"
+                              << "У5"
+                              << "0,287"
+                              << "У5";
+    QTest::newRow("overhead") << "Комбо3"
+                              << "Потолочное"
+                              << "0,271"
+                              << "Н1";
+    QTest::newRow("intermittent") << "Комбо4"
+                                  << "прерывистый"
+                                  << "0,113"
+                                  << "Н1";
 }
 
 void TstStartup::pickInputs()
@@ -219,31 +276,106 @@ void TstStartup::lengthEdits()
     QCOMPARE(d.result(), QStringLiteral("0,565"));
 }
 
-// Erasing a list's text with backspace leaves a text that names nothing: no mass.
+// A user's edit of a list's text applies like a pick: backspace, delete, paste, drop
+// and the selection's middle click alike. A text that names nothing has no mass, an
+// area that names none no description, a brand that names none no type.
 void TstStartup::listEditsRecompute_data()
 {
     QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("how");  // backspace, delete, paste, drop, middle
+    QTest::addColumn<QString>("text"); // pasted, dropped or selected
     QTest::addColumn<QString>("edited");
-    QTest::newRow("leg 10 to 1") << "Комбо1" << "1";
-    QTest::newRow("joint Н1 to Н") << "Комбо2" << "Н";
-    QTest::newRow("position") << "Комбо3" << "Нижне";
-    QTest::newRow("seam") << "Комбо4" << "сплошно";
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("result");
+
+    const auto rows = [](const char *list, const char *tag, const QString &byBackspace,
+                         const QString &pasted, const QString &type, const QString &result) {
+        const QString l = QString::fromUtf8(list);
+        QTest::addRow("%s backspace", tag)
+            << l << "backspace" << QString() << byBackspace << type << result;
+        QTest::addRow("%s paste", tag) << l << "paste" << pasted << pasted << type << result;
+        QTest::addRow("%s drop", tag) << l << "drop" << pasted << pasted << type << result;
+        QTest::addRow("%s middle click", tag)
+            << l << "middle" << pasted << pasted << type << result;
+    };
+    rows("Комбо1", "leg 10 to 1", "1", "1", "Э46", "");
+    rows("Комбо2", "joint Н1 to Н", "Н", "Н", "Э46", "");
+    rows("Комбо3", "position", "Нижне", "Нижне", "Э46", "");
+    rows("Комбо4", "seam", "сплошно", "сплошно", "Э46", "");
+    // An area that names none takes the last brand list and its default brand.
+    rows("Комбо5", "area", "вспомогательные конструкци", "вспомогательные конструкци",
+         QStringLiteral("Э-08Х20Н9Г2Б"), "0,226");
+    rows("Комбо6", "brand", "АНО-", "АНО-", "", "");
+    QTest::newRow("brand ЦЛ-11 pasted") << "Комбо6"
+                                        << "paste"
+                                        << "ЦЛ-11"
+                                        << "ЦЛ-11" << QStringLiteral("Э-08Х20Н9Г2Б") << "0,254";
+    QTest::newRow("brand УОНИ-13/45 dropped") << "Комбо6"
+                                              << "drop"
+                                              << "УОНИ-13/45"
+                                              << "УОНИ-13/45" << QStringLiteral("Э42А") << "0,198";
+    QTest::newRow("area несущие pasted") << "Комбо5"
+                                         << "paste"
+                                         << "несущие конструкции"
+                                         << "несущие конструкции"
+                                         << "Э46"
+                                         << "0,24";
+    QTest::newRow("length -1000 pasted") << "Текст2"
+                                         << "paste"
+                                         << "-1000"
+                                         << "-1000"
+                                         << "Э46"
+                                         << "";
+    QTest::newRow("length -0,5 dropped") << "Текст2"
+                                         << "drop"
+                                         << "-0,5"
+                                         << "-0,5"
+                                         << "Э46"
+                                         << "";
+    QTest::newRow("length -0 pasted") << "Текст2"
+                                      << "paste"
+                                      << "-0"
+                                      << "-0"
+                                      << "Э46"
+                                      << "0";
 }
 
 void TstStartup::listEditsRecompute()
 {
     QFETCH(QString, list);
+    QFETCH(QString, how);
+    QFETCH(QString, text);
     QFETCH(QString, edited);
+    QFETCH(QString, type);
+    QFETCH(QString, result);
     FormDriver d(ru);
     if (list == QStringLiteral("Комбо1"))
         QVERIFY(d.pick(list, "10"));
+    QLineEdit *edit = d.edit(list);
     d.focus(list);
     d.end();
-    const int before = d.form.calculations();
-    d.backspace();
+    if (how == QStringLiteral("backspace")) {
+        d.backspace();
+    } else if (how == QStringLiteral("paste")) {
+        edit->selectAll();
+        d.paste(text);
+    } else if (how == QStringLiteral("drop")) {
+        edit->clear();
+        d.drop(list, text);
+    } else if (how == QStringLiteral("middle")) {
+        // The X selection's middle click: where there is no selection clipboard, the
+        // same paste from it.
+        edit->clear();
+        QGuiApplication::clipboard()->setText(text, QClipboard::Selection);
+        if (QGuiApplication::clipboard()->supportsSelection())
+            QTest::mouseClick(edit, Qt::MiddleButton, {}, edit->rect().center());
+        else
+            edit->insert(text);
+    }
     QCOMPARE(d.text(list), edited);
-    QCOMPARE(d.form.calculations() - before, 1);
-    QCOMPARE(d.result(), QString());
+    QCOMPARE(d.text("Метка13"), type);
+    QCOMPARE(d.result(), result);
+    QCOMPARE(d.staleOutput(), QString());
     QVERIFY(d.pictureIs("Н1"));
 }
 
@@ -265,6 +397,38 @@ void TstStartup::exitButtonEndsTheProgram()
     QTimer::singleShot(0, &d.form, [&] { QTest::mouseClick(d.get("Комманда1"), Qt::LeftButton); });
     QTimer::singleShot(5000, &loop, [&] { loop.exit(1); });
     QCOMPARE(loop.exec(), 0);
+}
+
+// Space, Enter and keypad Enter on the focused button press it, as a click does;
+// other keys do not.
+void TstStartup::keysOnExitButton_data()
+{
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<int>("presses");
+    const Qt::KeyboardModifiers none;
+    QTest::newRow("Space") << Qt::Key_Space << " " << none << 1;
+    QTest::newRow("Enter") << Qt::Key_Return << "\r" << none << 1;
+    QTest::newRow("keypad Enter") << Qt::Key_Enter << "\r"
+                                  << Qt::KeyboardModifiers(Qt::KeypadModifier) << 1;
+    QTest::newRow("Ctrl+Enter") << Qt::Key_Return << "\r"
+                                << Qt::KeyboardModifiers(Qt::ControlModifier) << 0;
+    QTest::newRow("Escape") << Qt::Key_Escape << "\x1b" << none << 0;
+    QTest::newRow("letter") << Qt::Key_A << "a" << none << 0;
+}
+
+void TstStartup::keysOnExitButton()
+{
+    QFETCH(Qt::Key, key);
+    QFETCH(QString, text);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(int, presses);
+    FormDriver d(ru);
+    QSignalSpy clicked(d.get<QPushButton>("Комманда1"), &QPushButton::clicked);
+    d.focus("Комманда1");
+    d.key(key, text, modifiers);
+    QCOMPARE(clicked.count(), presses);
 }
 
 QTEST_MAIN(TstStartup)

@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
+#include "app/inputgate.h"
+
+#include "app/keyrule.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+
+namespace {
+
+// Keys that type no character into a field: focus moves and deletion forward.
+bool typesNoCharacter(const QKeyEvent &key)
+{
+    switch (key.key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Delete:
+        return true;
+    default:
+        return key.text().isEmpty();
+    }
+}
+
+bool onlyDigits(QStringView allowed)
+{
+    for (const QChar c : allowed)
+        if (!c.isDigit())
+            return false;
+    return !allowed.isEmpty();
+}
+
+} // namespace
+
+InputGate::InputGate(QWidget *field, QStringView allowed, Pastes pastes)
+    : QObject(field), allowed_(allowed.toString()), pastes_(pastes)
+{
+    QList<QWidget *> watched{field};
+    // An editable list hands most events to its edit field itself, but an event can
+    // also reach the edit field first; both are watched.
+    if (auto *list = qobject_cast<QComboBox *>(field))
+        watched << list->lineEdit();
+    for (QWidget *w : watched) {
+        w->installEventFilter(this);
+        // A field that takes no character has nothing for an input method to compose.
+        if (allowed_.isEmpty())
+            w->setAttribute(Qt::WA_InputMethodEnabled, false);
+        if (pastes_ == Pastes::Refused)
+            w->setAcceptDrops(false);
+    }
+    if (auto *edit = qobject_cast<QLineEdit *>(field)) {
+        if (onlyDigits(allowed_))
+            edit->setInputMethodHints(Qt::ImhDigitsOnly);
+        else if (!allowed_.isEmpty())
+            edit->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
+    }
+}
+
+bool InputGate::takesText(QStringView text) const
+{
+    for (const QChar c : text)
+        if (c.unicode() == keyrule::backspace || keyrule::onlyMySymbols(c.unicode(), allowed_) == 0)
+            return false;
+    return true;
+}
+
+bool InputGate::takesKey(const QKeyEvent &key) const
+{
+    // Keys that change no text work everywhere.
+    if (key.matches(QKeySequence::Copy) || key.matches(QKeySequence::SelectAll))
+        return true;
+    // The control-key pastes, cuts and undos are control characters and stay refused;
+    // Shift+Insert pastes where pastes are taken, Shift+Delete is a deletion.
+    const bool control = key.modifiers().testFlag(Qt::ControlModifier);
+    if (key.matches(QKeySequence::Paste))
+        return pastes_ == Pastes::Taken && !control;
+    if (key.matches(QKeySequence::Cut))
+        return !control;
+    if (key.matches(QKeySequence::Undo) || key.matches(QKeySequence::Redo))
+        return false;
+    if (typesNoCharacter(key))
+        return true;
+    for (const QChar c : key.text())
+        if (keyrule::onlyMySymbols(c.unicode(), allowed_) == 0)
+            return false;
+    return true;
+}
+
+bool InputGate::takesInputMethod(const QInputMethodEvent &event) const
+{
+    if (allowed_.isEmpty())
+        return event.commitString().isEmpty() && event.preeditString().isEmpty() &&
+               event.replacementLength() == 0;
+    // A commit is taken whole or not at all; a composition shows only what the
+    // field could take.
+    return takesText(event.commitString()) && takesText(event.preeditString());
+}
+
+void InputGate::showMenuWithoutPaste(QLineEdit *edit, const QContextMenuEvent &event)
+{
+    QMenu *menu = edit->createStandardContextMenu();
+    const QString pasteKey =
+        QLatin1Char('\t') + QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+    for (QAction *action : menu->actions())
+        if ((!pasteKey.isEmpty() && action->text().endsWith(pasteKey)) || action->menu())
+            menu->removeAction(action); // pasting, and inserting control characters
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event.globalPos());
+}
+
+bool InputGate::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool refusesPastes = pastes_ == Pastes::Refused;
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        return !takesKey(*static_cast<QKeyEvent *>(event));
+    case QEvent::InputMethod: {
+        if (takesInputMethod(*static_cast<QInputMethodEvent *>(event)))
+            return false;
+        // Refused whole; an empty event takes away any composition still on show.
+        QInputMethodEvent clear;
+        QCoreApplication::sendEvent(watched, &clear);
+        return true;
+    }
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        if (!refusesPastes)
+            return false;
+        event->ignore();
+        return true;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        return refusesPastes && static_cast<QMouseEvent *>(event)->button() == Qt::MiddleButton;
+    case QEvent::ContextMenu:
+        if (auto *edit = qobject_cast<QLineEdit *>(watched); edit && refusesPastes) {
+            showMenuWithoutPaste(edit, *static_cast<QContextMenuEvent *>(event));
+            return true;
+        }
+        return false;
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
+#pragma once
+// The gate between everything that can put text into a field and the field: typed
+// keys, input methods, pastes, drops and the X selection's middle click.
+
+#include <QObject>
+#include <QString>
+#include <QStringView>
+
+class QContextMenuEvent;
+class QInputMethodEvent;
+class QKeyEvent;
+class QLineEdit;
+class QWidget;
+
+class InputGate : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Whether text may arrive without being typed: a paste, a drop or a middle click.
+    enum class Pastes { Taken, Refused };
+
+    // Guards `field` (and a list's edit field): typed and input-method characters pass
+    // only when they are in `allowed`; backspace always passes.
+    InputGate(QWidget *field, QStringView allowed, Pastes pastes);
+
+    QStringView allowed() const { return allowed_; }
+
+    bool takesKey(const QKeyEvent &key) const;
+    bool takesInputMethod(const QInputMethodEvent &event) const;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool takesText(QStringView text) const;
+    static void showMenuWithoutPaste(QLineEdit *edit, const QContextMenuEvent &event);
+
+    QString allowed_;
+    Pastes pastes_;
+};
