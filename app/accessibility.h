@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
 #pragma once
 // Names that a screen reader reads for the window's inputs and outputs.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
 #pragma once
 // The built-in pictures: read by the format they are stored in, and on screens with
 // more than one device pixel to a pixel enlarged by whole numbers, each pixel becoming

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
 #include "app/definition.h"
 
 #include "app/crisp.h"

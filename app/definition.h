@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
 #pragma once
 // The window definition: its own properties and its controls, with their stored texts,
 // item lists and geometry. Positions and sizes are in twips, 15 to a logical pixel.

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
 #pragma once
 // Reads the system's font configuration on another core while the toolkit connects to
 // the display. The first text the window lays out would otherwise wait for it.

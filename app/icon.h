@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
 #pragma once
 // The window icon at every size the desktop asks for, enlarged from its 32 × 32 art
 // by whole numbers so that it never blurs.

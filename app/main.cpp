@@ -1,10 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
+#include "app/commandline.h"
 #include "app/fontpreload.h"
 #include "app/form.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (const auto text = commandline::answer(arguments, QLocale::system())) {
+        std::fprintf(stdout, "%s", text->toLocal8Bit().constData());
+        return 0;
+    }
+
     FontPreload fonts;
     QApplication app(argc, argv);
     // Lets the desktop match the window to its menu entry and icon.

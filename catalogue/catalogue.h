@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
 #pragma once
 // Look-ups in the catalogue. Every comparison is exact: whole text, character codes,
 // case-sensitive, no trimming.

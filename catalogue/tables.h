@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
 #pragma once
 // The electrode catalogue: application areas, the brands each area offers, and the
 // properties of every brand. All letters are Cyrillic, also where they look Latin.

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The electrode-calc developers
 # Shared by scripts/run and scripts/test: install what is missing, then build.
 # shellcheck shell=bash
 
@@ -43,14 +45,19 @@ need_locales() {
     "${sudo[@]}" locale-gen >/dev/null
 }
 
-build_packages=(cmake make g++ qt6-base-dev qt6-qpa-plugins libfontconfig-dev fonts-liberation2)
+build_packages=(cmake make g++ qt6-base-dev qt6-qpa-plugins libfontconfig-dev fonts-liberation2
+    qt6-translations-l10n gzip)
 
-# Configures once, then builds only what changed.
+# Configures when the folder has no build yet or was configured with other options,
+# then builds only what changed.
 build_program() {
     local dir="${1:-$build}"
     shift || true
-    if [ ! -f "$dir/CMakeCache.txt" ]; then
-        cmake -S "$top" -B "$dir" -DCMAKE_BUILD_TYPE=Release "$@" >/dev/null
+    local options=(-DCMAKE_BUILD_TYPE=Release "$@")
+    local stamp="$dir/.electrode-configure-options"
+    if [ ! -f "$dir/CMakeCache.txt" ] || [ "$(cat "$stamp" 2>/dev/null)" != "${options[*]}" ]; then
+        cmake -S "$top" -B "$dir" "${options[@]}" >/dev/null
+        printf '%s' "${options[*]}" >"$stamp"
     fi
     cmake --build "$dir" -j "$(nproc)" -- --no-print-directory
 }

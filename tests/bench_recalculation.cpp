@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
 // How long one recalculation takes: the mass with its writes to the result field.
 
 #include "app/form.h"

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
 // The joint pictures and the icon: their formats, a few pixels of each drawing, and
 // that the drawing program still makes exactly the files that are built in.
 

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
 // The window as it is created, before Load: its controls, their kinds, containers,
 // geometry, stored texts and item lists, the look, the fonts and the tab order.
 

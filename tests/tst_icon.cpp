@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
 // The window icon and the icon theme's files: the art survives the build's conversion
 // unchanged, and every larger size is the art enlarged by whole numbers, never blurred.
 #include "app/icon.h"

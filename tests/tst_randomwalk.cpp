@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
 // A seeded random walk through the real window: picks, typed characters from the whole
 // Unicode range, backspaces, Delete and large pastes. After every action the window must
 // still agree with itself. RANDOM_WALK_SEED and RANDOM_WALK_STEPS repeat or lengthen a run.

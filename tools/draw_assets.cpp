@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
 // Draws the six joint pictures (120 x 95, 1 bit per pixel BMP) and the window icon
 // (32 x 32, 16 colours ICO) into the folder given as the only argument.
 //

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
 // The toolkit's floor for start-up measurements: the smallest Qt Widgets window of the
 // calculator's size, with one label.
 #include <QApplication>

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
 // Writes the window icon for the desktop's icon theme: its 32 x 32 art as drawn, and
 // whole-number enlargements of it, each pixel a square block, so that no size is
 // blurred. Usage: icon-sizes ICON.ico OUTDIR NAME SIZE...

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
 // Starts a program and reports, from outside it, how long it took until its first
 // top-level window was mapped on the X server, how long until the first drawing
 // reached that window, and the program's peak resident memory.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The electrode-calc developers
 # Runs the real program at twice the pixel density (QT_SCALE_FACTOR=2) and checks that
 # the window is twice the size, that the text is drawn with the finer pixels, and that
 # the joint picture and the window icon are enlarged by whole numbers without blur.

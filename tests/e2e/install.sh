@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The electrode-calc developers
 # Installs the build into a temporary prefix and checks what a desktop needs from it:
 # the program, a valid menu entry that names it and its icon, the icon in every theme
 # size, and valid AppStream metainfo.
 set -euo pipefail
 build="$1" id="$2"
+. "$(dirname "$0")/desktopfile.sh"
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -16,13 +19,16 @@ metainfo="$prefix/share/metainfo/$id.metainfo.xml"
 [ -f "$desktop" ] || fail "no desktop entry"
 [ -f "$metainfo" ] || fail "no metainfo"
 
-desktop-file-validate "$desktop" || fail "desktop-file-validate"
+validate_desktop "$desktop" || fail "desktop-file-validate"
 appstreamcli validate --no-net "$metainfo" >"$prefix/validate.log" 2>&1 ||
     { cat "$prefix/validate.log"; fail "appstreamcli validate"; }
 
 key() { sed -n "s/^$1=//p" "$desktop"; }
-[ "$(key Name)" = "Расчет электродов" ] || fail "Name is '$(key Name)'"
-[ -n "$(key Comment)" ] || fail "no Comment"
+[ "$(key Name)" = "Electrode Estimate" ] || fail "Name is '$(key Name)'"
+[ "$(key 'Name\[ru\]')" = "Расчет электродов" ] || fail "Name[ru] is '$(key 'Name\[ru\]')'"
+[ -n "$(key Comment)" ] && [ -n "$(key 'Comment\[ru\]')" ] || fail "no Comment or Comment[ru]"
+[ "$(key StartupNotify)" = "true" ] || fail "StartupNotify is not true"
+[ "$(key SingleMainWindow)" = "true" ] || fail "SingleMainWindow is not true"
 [ "$(key Exec)" = "electrode-calc" ] || fail "Exec is '$(key Exec)'"
 [ "$(key Icon)" = "$id" ] || fail "Icon is '$(key Icon)'"
 for c in Utility Calculator Engineering; do
@@ -31,6 +37,18 @@ done
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
     fail "the metainfo does not launch the desktop entry"
 ! grep -Eq '<url|https?://' "$metainfo" || fail "the metainfo names a web address"
+grep -q '<project_license>GPL-3.0-or-later</project_license>' "$metainfo" || fail "no project_license"
+grep -q '<name xml:lang="ru">Расчет электродов</name>' "$metainfo" || fail "no Russian name"
+
+# The manual in English and Russian, and the documentation a package carries.
+for f in share/man/man1/electrode-calc.1.gz share/man/ru/man1/electrode-calc.1.gz \
+    share/doc/electrode-calc/changelog.gz; do
+    [ -f "$prefix/$f" ] || fail "no $f"
+    gzip -t "$prefix/$f" || fail "$f is no gzip file"
+done
+man -l "$prefix/share/man/man1/electrode-calc.1.gz" 2>/dev/null | grep -q -- '--version' ||
+    fail "the manual does not name --version"
+[ -f "$prefix/share/doc/electrode-calc/copyright" ] || fail "no copyright file"
 
 for n in 32 64 128 256; do
     png="$prefix/share/icons/hicolor/${n}x${n}/apps/$id.png"
@@ -40,6 +58,6 @@ done
 
 # Nothing else: no libraries, headers or build tools.
 extra=$(cd "$prefix" && find . -type f ! -name validate.log | grep -Ev \
-    "^\./(bin/electrode-calc|share/applications/$id\.desktop|share/metainfo/$id\.metainfo\.xml|share/icons/hicolor/[0-9]+x[0-9]+/apps/$id\.png)$" || true)
+    "^\./(bin/electrode-calc|share/applications/$id\.desktop|share/metainfo/$id\.metainfo\.xml|share/icons/hicolor/[0-9]+x[0-9]+/apps/$id\.png|share/man/(ru/)?man1/electrode-calc\.1\.gz|share/doc/electrode-calc/(copyright|changelog\.gz)|share/lintian/overrides/electrode-calc)$" || true)
 [ -z "$extra" ] || fail "unexpected files installed: $extra"
 echo "1 passed, 0 failed"

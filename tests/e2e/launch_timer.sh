@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The electrode-calc developers
 # The start-up benchmark's timer on the real program and on the floor window: each run
 # reports a map time, a later first drawing and a plausible peak memory.
 set -euo pipefail

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The electrode-calc developers
 """Drives the running calculator with real X input (xdotool) and reads it only through
 the accessibility bus, as a screen reader does. Every wait is bounded; a failure names
 its step."""

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The electrode-calc developers
 # Runs the real program in a Russian locale on an X server, a D-Bus session and an
 # accessibility bus of its own, and drives it with screen_reader.py.
 set -euo pipefail

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The electrode-calc developers
 # Runs the real program on an X server of its own, takes a picture of its window and
 # checks its size and the colours at a few chosen points.
 set -euo pipefail

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The electrode-calc developers
 # Shared by the end-to-end tests and the start-up benchmark: an X server of their own,
 # the calculator's window on it, and clean-up on exit.
 # shellcheck shell=bash
