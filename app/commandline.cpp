@@ -13,9 +13,9 @@ std::optional<QString> answer(const QStringList &arguments, const QLocale &local
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   russian ? QStringLiteral("Показать эту справку и выйти.")
                                           : QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version(
-        {QStringLiteral("v"), QStringLiteral("version")},
-        russian ? QStringLiteral("Показать версию и выйти.") : QStringLiteral("Show the version and exit."));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     russian ? QStringLiteral("Показать версию и выйти.")
+                                             : QStringLiteral("Show the version and exit."));
     QCommandLineParser parser;
     parser.addOption(help);
     parser.addOption(version);
@@ -24,17 +24,17 @@ std::optional<QString> answer(const QStringList &arguments, const QLocale &local
 
     const QString name = QStringLiteral(ELECTRODE_NAME " " ELECTRODE_VERSION "\n");
     if (parser.isSet(help)) {
-        const QString text = russian
-            ? QStringLiteral(
-                  "Использование: electrode-calc [--help | --version]\n"
-                  "Ориентировочный расчет массы сварочных электродов. Без параметров открывает окно.\n\n"
-                  "  -h, --help     Показать эту справку и выйти.\n"
-                  "  -v, --version  Показать версию и выйти.\n")
-            : QStringLiteral(
-                  "Usage: electrode-calc [--help | --version]\n"
-                  "Approximate mass of welding electrodes. Without options it opens its window.\n\n"
-                  "  -h, --help     Show this help and exit.\n"
-                  "  -v, --version  Show the version and exit.\n");
+        const QString text =
+            russian ? QStringLiteral("Использование: electrode-calc [--help | --version]\n"
+                                     "Ориентировочный расчет массы сварочных электродов. Без "
+                                     "параметров открывает окно.\n\n"
+                                     "  -h, --help     Показать эту справку и выйти.\n"
+                                     "  -v, --version  Показать версию и выйти.\n")
+                    : QStringLiteral("Usage: electrode-calc [--help | --version]\n"
+                                     "Approximate mass of welding electrodes. Without options it "
+                                     "opens its window.\n\n"
+                                     "  -h, --help     Show this help and exit.\n"
+                                     "  -v, --version  Show the version and exit.\n");
         return text;
     }
     if (parser.isSet(version))

@@ -3,10 +3,13 @@
 
 #include "app/look.h"
 
+#include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QLabel>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QWidget>
 
 namespace look {
@@ -30,14 +33,6 @@ QString windowFamily()
     return family;
 }
 
-QFont windowFont(int pixels)
-{
-    QFont font(windowFamily());
-    font.setPixelSize(pixels);
-    font.setWeight(QFont::Bold);
-    return font;
-}
-
 QWidget *child(QWidget *form, const char16_t *name)
 {
     return form->findChild<QWidget *>(QString::fromUtf16(name));
@@ -52,6 +47,59 @@ void setRole(QWidget *w, QPalette::ColorRole role, const QColor &colour)
 
 } // namespace
 
+QFont windowFont(int pixels)
+{
+    QFont font(windowFamily());
+    font.setPixelSize(pixels);
+    font.setWeight(QFont::Bold);
+    return font;
+}
+
+QPalette palette()
+{
+    struct Role {
+        QPalette::ColorRole role;
+        QColor normal;
+        QColor disabled;
+    };
+    const QColor black(0, 0, 0), white(255, 255, 255), grey(120, 120, 120);
+    const Role roles[] = {
+        {QPalette::Window, definedBackground, definedBackground},
+        {QPalette::WindowText, black, grey},
+        {QPalette::Base, white, QColor(239, 239, 239)},
+        {QPalette::AlternateBase, QColor(247, 247, 247), QColor(247, 247, 247)},
+        {QPalette::ToolTipBase, QColor(255, 255, 220), QColor(255, 255, 220)},
+        {QPalette::ToolTipText, black, black},
+        {QPalette::PlaceholderText, QColor(0, 0, 0, 128), QColor(0, 0, 0, 128)},
+        {QPalette::Text, black, grey},
+        {QPalette::Button, QColor(239, 239, 239), QColor(239, 239, 239)},
+        {QPalette::ButtonText, black, grey},
+        {QPalette::BrightText, white, white},
+        {QPalette::Light, white, white},
+        {QPalette::Midlight, QColor(202, 202, 202), QColor(202, 202, 202)},
+        {QPalette::Mid, QColor(184, 184, 184), QColor(184, 184, 184)},
+        {QPalette::Dark, QColor(159, 159, 159), QColor(190, 190, 190)},
+        {QPalette::Shadow, QColor(118, 118, 118), QColor(177, 177, 177)},
+        {QPalette::Highlight, QColor(48, 140, 198), QColor(145, 145, 145)},
+        {QPalette::HighlightedText, white, white},
+        {QPalette::Link, QColor(0, 0, 255), QColor(0, 0, 255)},
+        {QPalette::LinkVisited, QColor(255, 0, 255), QColor(255, 0, 255)},
+    };
+    QPalette p;
+    for (const Role &r : roles) {
+        p.setColor(QPalette::Active, r.role, r.normal);
+        p.setColor(QPalette::Inactive, r.role, r.normal);
+        p.setColor(QPalette::Disabled, r.role, r.disabled);
+    }
+    return p;
+}
+
+void useOwnStyle()
+{
+    if (QApplication::style()->name().compare(u"fusion", Qt::CaseInsensitive) != 0)
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+}
+
 void setBackground(QWidget *w, const QColor &colour)
 {
     setRole(w, QPalette::Window, colour);
@@ -60,6 +108,12 @@ void setBackground(QWidget *w, const QColor &colour)
 
 void prepare(QWidget *form)
 {
+    // The application's too, for the windows of the window: the lists' popups and the
+    // context menus.
+    useOwnStyle();
+    QApplication::setPalette(palette());
+    QApplication::setFont(windowFont(fontPixels));
+    form->setPalette(palette());
     form->setFont(windowFont(fontPixels));
     setBackground(form, definedBackground);
 }

@@ -5,6 +5,8 @@
 // Colours and fonts of the window.
 
 #include <QColor>
+#include <QFont>
+#include <QPalette>
 
 class QWidget;
 
@@ -22,6 +24,18 @@ inline constexpr int fontPixels = 13;      // 9.75 pt at 96 dpi
 inline constexpr int titleFontPixels = 18; // 13.5 pt at 96 dpi
 
 void setBackground(QWidget *w, const QColor &colour);
+
+// The window's own colours for every role and group, each set explicitly, so that no
+// desktop colour scheme shows through: black text on white boxes and light-grey
+// buttons, whatever the desktop's scheme.
+QPalette palette();
+
+// The window's bold face at the given pixel size.
+QFont windowFont(int pixels = fontPixels);
+
+// Makes the window's own widget style the application's: Fusion, which fits its
+// fixed pixel layout, whatever style the desktop selects.
+void useOwnStyle();
 
 // Gives the window its font and background before its controls exist, so that they
 // inherit both as they are made instead of being laid out again.

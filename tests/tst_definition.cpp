@@ -9,11 +9,13 @@
 #include "app/form.h"
 #include "app/look.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTest>
 
 class TstDefinition : public QObject
@@ -32,6 +34,9 @@ private Q_SLOTS:
     void look_data();
     void look();
     void doubleRule();
+    void ownColours_data();
+    void ownColours();
+    void ownStyle();
     void tabOrder();
     void accessibleNames_data();
     void accessibleNames();
@@ -58,7 +63,8 @@ void TstDefinition::window()
     QVERIFY(!form.windowIcon().isNull());
     QCOMPARE(form.windowIcon().availableSizes().value(0), QSize(32, 32));
     QCOMPARE(form.palette().color(QPalette::Window), QColor(192, 255, 192));
-    const QList<QWidget *> all = form.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    const QList<QWidget *> all =
+        form.findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
     // 29 controls stand on the window itself, three inside the frame
     int named = 0;
     for (const definition::Control &c : definition::controls)
@@ -107,7 +113,8 @@ void TstDefinition::control_data()
     row("Метка5", "QLabel", "Форма1", {8, 383, 169, 25}, "Масса электродов,  кг");
     row("Метка4", "QLabel", "Форма1", {8, 336, 249, 25}, "Общая длина сварных швов, мм");
     row("Метка2", "QLabel", "Форма1", {8, 240, 225, 25}, "Тип соединения . . . . . . . . . . . . ");
-    row("Метка1", "QLabel", "Форма1", {8, 208, 217, 17}, "Катет шва  . . . . . . . . . . . . . . . . .");
+    row("Метка1", "QLabel", "Форма1", {8, 208, 217, 17},
+        "Катет шва  . . . . . . . . . . . . . . . . .");
 }
 
 void TstDefinition::control()
@@ -145,9 +152,8 @@ void TstDefinition::items_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("items");
-    QTest::newRow("leg sizes") << "Комбо1"
-                               << QStringList{"2", "3", "4", "5", "6", "8", "10", "12", "14",
-                                              "16", "18", "20"};
+    QTest::newRow("leg sizes") << "Комбо1" << QStringList{"2",  "3",  "4",  "5",  "6",  "8",
+                                                          "10", "12", "14", "16", "18", "20"};
     QTest::newRow("joints") << "Комбо2" << QStringList{"Н1", "Н2", "Т1", "Т3", "У4", "У5"};
     QTest::newRow("positions") << "Комбо3"
                                << QStringList{"Нижнее", "Наклонное", "Вертикальное",
@@ -216,11 +222,13 @@ void TstDefinition::captionsFit()
     auto *label = form.findChild<QLabel *>(name);
     QString text = label->text();
     if (name == QStringLiteral("Метка10"))
-        text = QStringLiteral("Для сварки конструкций из коррозионно-стойких хромоникелевых сталей, "
-                              "когда к металлу шва не предъявляют жесткие требования стойкости к "
-                              "межкристаллической коррозии");
+        text =
+            QStringLiteral("Для сварки конструкций из коррозионно-стойких хромоникелевых сталей, "
+                           "когда к металлу шва не предъявляют жесткие требования стойкости к "
+                           "межкристаллической коррозии");
     const QFontMetrics fm(label->font());
-    const QRect needed = fm.boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, text);
+    const QRect needed =
+        fm.boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, text);
     QVERIFY2(needed.height() <= lines * fm.lineSpacing(), qPrintable(label->font().family()));
     QVERIFY(needed.height() <= label->height());
     if (lines == 1)
@@ -272,6 +280,64 @@ void TstDefinition::doubleRule()
     QVERIFY(upper->autoFillBackground());
 }
 
+// A dark or high-contrast desktop scheme, set before the window is made or while it is
+// shown, changes nothing on it: every control looks as under the light scheme.
+void TstDefinition::ownColours_data()
+{
+    QTest::addColumn<QPalette>("scheme");
+    QPalette dark(QColor(40, 40, 40), QColor(30, 30, 30));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Text, Qt::white);
+    dark.setColor(QPalette::ButtonText, Qt::white);
+    dark.setColor(QPalette::Base, QColor(20, 20, 20));
+    QTest::newRow("dark") << dark;
+    QPalette contrast(Qt::black, Qt::black);
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        contrast.setColor(role, Qt::yellow);
+    contrast.setColor(QPalette::Highlight, Qt::cyan);
+    QTest::newRow("high contrast") << contrast;
+}
+
+void TstDefinition::ownColours()
+{
+    QFETCH(QPalette, scheme);
+    const QPalette desktop = QApplication::palette();
+    const auto shot = [] {
+        Форма1 form(ru);
+        form.Load();
+        return form.grab().toImage();
+    };
+    const QImage light = shot();
+
+    QApplication::setPalette(scheme);
+    const QImage madeUnderScheme = shot();
+    Форма1 form(ru);
+    form.Load();
+    QApplication::setPalette(scheme);
+    const QImage schemeChangedLater = form.grab().toImage();
+    QApplication::setPalette(desktop);
+
+    QCOMPARE(madeUnderScheme, light);
+    QCOMPARE(schemeChangedLater, light);
+    // Every control's own colours, disabled and inactive included, are the window's.
+    for (QWidget *w : form.findChildren<QWidget *>())
+        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::Base,
+                              QPalette::Button, QPalette::ButtonText, QPalette::Highlight})
+                QVERIFY2(w->palette().color(group, role) != scheme.color(group, role) ||
+                             look::palette().color(group, role) == scheme.color(group, role),
+                         qPrintable(w->objectName()));
+}
+
+// The window's own style, whatever the desktop selected.
+void TstDefinition::ownStyle()
+{
+    QApplication::setStyle(QStringLiteral("Windows"));
+    Форма1 form(ru);
+    QCOMPARE(QApplication::style()->name(), QStringLiteral("fusion"));
+    QCOMPARE(form.style()->name(), QStringLiteral("fusion"));
+}
+
 void TstDefinition::tabOrder()
 {
     Форма1 form(ru);
@@ -296,16 +362,36 @@ void TstDefinition::accessibleNames_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("buddyOf"); // the caption whose buddy the field is, if any
-    QTest::newRow("leg") << "Комбо1" << "Катет шва" << "Метка1";
-    QTest::newRow("joint") << "Комбо2" << "Тип соединения" << "Метка2";
-    QTest::newRow("position") << "Комбо3" << "Положение" << "Метка7";
-    QTest::newRow("seam") << "Комбо4" << "Шов" << "Метка8";
-    QTest::newRow("area") << "Комбо5" << "Область применения" << "Метка9";
-    QTest::newRow("brand") << "Комбо6" << "Марка электрода" << "Метка11";
-    QTest::newRow("type") << "Метка13" << "Тип электрода" << "";
-    QTest::newRow("length") << "Текст2" << "Общая длина сварных швов, мм" << "Метка4";
-    QTest::newRow("result") << "Текст3" << "Масса электродов, кг" << "Метка5";
-    QTest::newRow("picture") << "Рисунок1" << "Чертеж соединения" << "";
+    QTest::newRow("leg") << "Комбо1"
+                         << "Катет шва"
+                         << "Метка1";
+    QTest::newRow("joint") << "Комбо2"
+                           << "Тип соединения"
+                           << "Метка2";
+    QTest::newRow("position") << "Комбо3"
+                              << "Положение"
+                              << "Метка7";
+    QTest::newRow("seam") << "Комбо4"
+                          << "Шов"
+                          << "Метка8";
+    QTest::newRow("area") << "Комбо5"
+                          << "Область применения"
+                          << "Метка9";
+    QTest::newRow("brand") << "Комбо6"
+                           << "Марка электрода"
+                           << "Метка11";
+    QTest::newRow("type") << "Метка13"
+                          << "Тип электрода"
+                          << "";
+    QTest::newRow("length") << "Текст2"
+                            << "Общая длина сварных швов, мм"
+                            << "Метка4";
+    QTest::newRow("result") << "Текст3"
+                            << "Масса электродов, кг"
+                            << "Метка5";
+    QTest::newRow("picture") << "Рисунок1"
+                             << "Чертеж соединения"
+                             << "";
 }
 
 void TstDefinition::accessibleNames()
