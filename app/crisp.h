@@ -8,6 +8,7 @@
 
 #include <QImage>
 #include <QImageReader>
+#include <QPixmap>
 
 #include <algorithm>
 #include <cmath>
@@ -27,6 +28,21 @@ inline QImage read(const QString &path, const char *format)
 inline QImage enlarged(const QImage &image, int factor)
 {
     return image.scaled(image.size() * factor, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+// The picture for a screen of the given ratio, whole or fractional: enlarged
+// nearest-neighbour to the device pixels it covers and carrying that ratio, so that
+// it is shown pixel for pixel, never smoothed, and keeps only the colours drawn.
+inline QPixmap forScreen(const QImage &image, qreal devicePixelRatio)
+{
+    if (devicePixelRatio == 1.0)
+        return QPixmap::fromImage(image);
+    const QSize device(qRound(image.width() * devicePixelRatio),
+                       qRound(image.height() * devicePixelRatio));
+    QPixmap picture =
+        QPixmap::fromImage(image.scaled(device, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+    picture.setDevicePixelRatio(devicePixelRatio);
+    return picture;
 }
 
 // The whole number of device pixels a picture's pixel takes on a screen of the given

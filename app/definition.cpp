@@ -11,7 +11,10 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 #include <algorithm>
 
@@ -68,9 +71,30 @@ QWidget *makeLabel(const Control &c, QWidget *parent)
     return label;
 }
 
+// The picture box: a sunken panel that shows a mark inside its border while it has
+// the keyboard focus.
+class PictureBox : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QLabel::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect = contentsRect().adjusted(1, 1, -1, -1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+};
+
 QWidget *makePicture(QWidget *parent)
 {
-    auto *picture = new QLabel(parent);
+    auto *picture = new PictureBox(parent);
     picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picture->setFocusPolicy(Qt::TabFocus);
@@ -81,12 +105,9 @@ QWidget *makeImage(const Control &c, QWidget *parent)
 {
     auto *image = new QLabel(parent);
     const QImage drawn = crisp::read(c.text.toString(), "BMP");
-    // Where a pixel takes two or more device pixels, the picture carries them itself,
+    // Where a pixel takes more than one device pixel, the picture carries them itself,
     // so that the box shows it sharp instead of smoothing it up.
-    const int ratio = crisp::wholeRatio(parent->devicePixelRatio());
-    QPixmap picture = QPixmap::fromImage(ratio == 1 ? drawn : crisp::enlarged(drawn, ratio));
-    picture.setDevicePixelRatio(ratio);
-    image->setPixmap(picture);
+    image->setPixmap(crisp::forScreen(drawn, parent->devicePixelRatioF()));
     image->setVisible(false);
     return image;
 }

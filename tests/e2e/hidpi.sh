@@ -3,7 +3,9 @@
 # SPDX-FileCopyrightText: The electrode-calc developers
 # Runs the real program at twice the pixel density (QT_SCALE_FACTOR=2) and checks that
 # the window is twice the size, that the text is drawn with the finer pixels, and that
-# the joint picture and the window icon are enlarged by whole numbers without blur.
+# the joint picture and the window icon are enlarged by whole numbers without blur;
+# then at the fractional densities 1.25, 1.5 and 1.75, where the joint picture must
+# still have only black and white pixels.
 set -euo pipefail
 program="$1" assets="$2"
 . "$(dirname "$0")/xserver.sh"
@@ -48,5 +50,23 @@ awk '
         }
         if (sizes !~ / 64/) fail("no 64-pixel icon among" sizes)
     }' "$work/icon" || exit 1
+
+kill "$app" 2>/dev/null || true
+wait "$app" 2>/dev/null || true
+for f in 1.25 1.5 1.75; do
+    shoot_window QT_SCALE_FACTOR=$f "$program"
+    expected=$(awk -v f="$f" 'BEGIN { printf "%dx%d", int(447 * f + 0.5), int(408 * f + 0.5) }')
+    size=$(identify -format '%wx%h' "$work/shot.png")
+    [ "$size" = "$expected" ] || fail "at $f the window is $size, not $expected"
+    # The drawing inside the box's frame, less a device pixel at each edge.
+    crop=$(awk -v f="$f" 'BEGIN {
+        x0 = int(305 * f) + 2; y0 = int(201 * f) + 2; x1 = int(425 * f) - 2; y1 = int(296 * f) - 2
+        printf "%dx%d+%d+%d", x1 - x0, y1 - y0, x0, y0 }')
+    colours=$(convert "$work/shot.png" -crop "$crop" +repage -unique-colors txt:- |
+        grep -o '#[0-9A-F]\{6\}' | sort -u | tr '\n' ' ')
+    [ "$colours" = "#000000 #FFFFFF " ] || fail "at $f the joint picture has the colours $colours"
+    kill "$app" 2>/dev/null || true
+    wait "$app" 2>/dev/null || true
+done
 
 echo "1 passed, 0 failed"
