@@ -2,12 +2,11 @@
 // SPDX-FileCopyrightText: The electrode-calc developers
 
 #include "app/commandline.h"
+#include "app/console.h"
 #include "app/fontpreload.h"
 #include "app/form.h"
 
 #include <QApplication>
-
-#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -15,7 +14,7 @@ int main(int argc, char *argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     if (const auto text = commandline::answer(arguments, QLocale::system())) {
-        std::fprintf(stdout, "%s", text->toLocal8Bit().constData());
+        console::print(*text);
         return 0;
     }
 

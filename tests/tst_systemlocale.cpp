@@ -30,6 +30,7 @@ void TstSystemLocale::startTexts()
     QCOMPARE(list("Комбо1"), QStringLiteral("5"));
     QCOMPARE(list("Комбо6"), QStringLiteral("АНО-3"));
     QCOMPARE(text("Текст2"), QStringLiteral("1000"));
+    qInfo("shown result %s", qPrintable(text("Текст3")));
     QCOMPARE(text("Текст3"), QStringLiteral("0") + system.decimalPoint() + QStringLiteral("226"));
 }
 

@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The electrode-calc developers
+# Runs the Windows build's tests under Wine: the unit and widget tests, each on the
+# platform it needs (Wine's own display driver on an X server of our own, or the
+# offscreen platform for the long tables), the window's start texts in a Russian and
+# an English locale, the two options, and the real program's window.
+set -euo pipefail
+bin=$(realpath "$1")
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../e2e/xserver.sh"
+start_x 1024x768
+
+wine=${WINE:-$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)}
+export WINEPREFIX=${WINEPREFIX:-$bin/../wine} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+"$wine" wineboot --init >/dev/null 2>&1 || true
+failed=0
+
+# Wine hands a test's output to no terminal: Qt Test writes it to a file instead.
+qtest() { # test name, a label, then its arguments
+    local name=$1 label=$2 log="$work/$1-$2.txt"
+    shift 2
+    local status=0
+    (cd "$bin" && env LANG="${TEST_LANG:-ru_RU.UTF-8}" LC_ALL="${TEST_LANG:-ru_RU.UTF-8}" \
+        timeout 900 "$wine" "$name.exe" "$@" -o "$log,txt") || status=$?
+    local totals
+    totals=$(grep -a '^Totals:' "$log" 2>/dev/null || echo "no totals")
+    if [ "$status" -ne 0 ] || ! grep -q ' 0 failed' <<<"$totals"; then
+        grep -a -A4 '^FAIL' "$log" 2>/dev/null | head -40 >&2 || true
+        echo "FAIL: $name ($label): $totals, status $status" >&2
+        failed=$((failed + 1))
+    else
+        echo "$name ($label): $totals"
+    fi
+}
+
+# On Wine's display driver, with the Windows platform and Windows' fonts.
+for t in tst_definition tst_startup tst_icon tst_assets; do
+    qtest "$t" windows
+done
+# The input method's, the drop's and the clipboard's ways in, on the Windows platform.
+qtest tst_keys windows preeditNeverBecomesText inputMethodHints resultTakesNoPaste
+# The tests without windows, and the long tables offscreen, where a window needs no
+# round trip to the X server.
+for t in tst_numbers tst_mass tst_catalogue tst_keyrule; do
+    qtest "$t" guiless
+done
+for t in tst_keys tst_randomwalk; do
+    qtest "$t" offscreen -platform offscreen
+done
+
+# The decimal separator follows the locale Wine hands the program.
+for lang in ru_RU.UTF-8:0,226 en_US.UTF-8:0.226; do
+    TEST_LANG=${lang%%:*} qtest tst_systemlocale "${lang%%:*}"
+    tr -d '\r' <"$work/tst_systemlocale-${lang%%:*}.txt" | grep -aq "shown result ${lang#*:}\$" ||
+        { echo "FAIL: ${lang%%:*} does not show ${lang#*:}" >&2; failed=$((failed + 1)); }
+done
+
+# The two options, without opening a window.
+version=$(cd "$bin" && "$wine" electrode-calc.exe --version | tr -d '\r')
+[ "$version" = "electrode-calc 1.0.0" ] || { echo "FAIL: --version printed '$version'" >&2; failed=$((failed + 1)); }
+help=$(cd "$bin" && LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 "$wine" electrode-calc.exe --help | tr -d '\r')
+case "$help" in "Использование: electrode-calc"*) echo "--help and --version: answered" ;;
+*) echo "FAIL: --help printed '$help'" >&2; failed=$((failed + 1)) ;; esac
+
+# The real program on Wine's display driver: its window, its colours, and the exit
+# button ending it with status 0.
+(cd "$bin" && exec env LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 "$wine" electrode-calc.exe) &
+app=$!
+window=
+for _ in $(seq 60); do
+    window=$(xdotool search --onlyvisible --name '^Орвела$' 2>/dev/null | head -n 1 || true)
+    [ -n "$window" ] && break
+    sleep 0.5
+done
+[ -n "$window" ] || fail "the window titled Орвела did not appear"
+sleep 1
+size=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
+[ "$size" = "447x408" ] || fail "the window is $size, not 447x408"
+import -window "$window" "$work/shot.png"
+pixel() { convert "$work/shot.png" -format "%[pixel:p{$1,$2}]" info: | sed 's/srgba\?(\([0-9]*,[0-9]*,[0-9]*\).*/\1/'; }
+check() {
+    local got
+    got=$(pixel "$1" "$2")
+    [ "$got" = "$3" ] || fail "$4 at ($1,$2) is ($got), not ($3)"
+}
+check 4 200 "255,255,215" "the window's pale yellow"
+check 380 100 "192,255,192" "the frame's pale green"
+check 340 380 "255,224,192" "the exit button's face"
+convert "$work/shot.png" -crop 185x23+185+377 -unique-colors txt:- | grep -q '#800000' ||
+    fail "no result in dark red"
+xdotool mousemove --window "$window" 380 388 click 1
+status=0
+timeout 20 tail --pid="$app" -f /dev/null || fail "the exit button did not end the program"
+wait "$app" || status=$?
+app=
+[ "$status" -eq 0 ] || fail "the program ended with status $status"
+echo "electrode-calc.exe: 447x408, Орвела, its colours, ended by Выход with status 0"
+
+[ "$failed" -eq 0 ] || fail "$failed Windows test runs failed"
+echo "Windows tests: all passed"
