@@ -3,34 +3,79 @@
 
 #include "app/look.h"
 
+#include "app/definition.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QFrame>
 #include <QLabel>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QWidget>
 
+#include <algorithm>
+#include <cmath>
+
 namespace look {
 
 namespace {
 
+// How much wider than its label the widest caption is in the face: at most 1 fits.
+qreal overflowIn(const QString &family)
+{
+    qreal worst = 0;
+    for (const definition::Control &c : definition::controls) {
+        if (c.kind != definition::Kind::Label || c.text.startsWith(u"Метка") ||
+            c.name == u"Метка9" || c.name == u"Метка11" || c.name == u"Метка12")
+            continue;
+        QFont font(family);
+        font.setPixelSize(c.name == u"Метка6" ? titleFontPixels : fontPixels);
+        font.setWeight(QFont::Bold);
+        const qreal advance = QFontMetricsF(font).horizontalAdvance(c.text.toString());
+        worst = std::max(worst, advance / definition::px(c.width));
+    }
+    return worst;
+}
+
+struct Face {
+    QString family;
+    int stretch = 100; // percent of the face's own width
+};
+
 // "MS Sans Serif" where it is installed; otherwise a bold face with Cyrillic glyphs
 // whose widths let every caption fit on its line. Only the face found is named: each
 // name in a font's list costs a fallback search per script when text is first laid out.
-QString windowFamily()
+// Without any of the named faces, the first installed face in which every caption
+// fits, or the narrowest one, drawn narrower still until the captions fit.
+const Face &windowFace()
 {
-    static const QString family = [] {
+    static const Face face = [] {
         for (const char16_t *name :
              {u"MS Sans Serif", u"Liberation Sans", u"Arimo", u"DejaVu Sans Condensed"}) {
             const QString candidate = QString::fromUtf16(name);
             if (QFontDatabase::hasFamily(candidate))
-                return candidate;
+                return Face{candidate};
         }
-        return QStringLiteral("Sans Serif");
+        Face best{QStringLiteral("Sans Serif")};
+        qreal bestOverflow = overflowIn(best.family);
+        for (const QString &family : QFontDatabase::families(QFontDatabase::Cyrillic)) {
+            if (bestOverflow <= 1)
+                break;
+            if (QFontDatabase::isFixedPitch(family) || !QFontDatabase::isSmoothlyScalable(family))
+                continue;
+            const qreal overflow = overflowIn(family);
+            if (overflow < bestOverflow) {
+                best.family = family;
+                bestOverflow = overflow;
+            }
+        }
+        if (bestOverflow > 1)
+            best.stretch = int(std::floor(100 / bestOverflow));
+        return best;
     }();
-    return family;
+    return face;
 }
 
 QWidget *child(QWidget *form, const char16_t *name)
@@ -49,7 +94,9 @@ void setRole(QWidget *w, QPalette::ColorRole role, const QColor &colour)
 
 QFont windowFont(int pixels)
 {
-    QFont font(windowFamily());
+    QFont font(windowFace().family);
+    if (windowFace().stretch != 100)
+        font.setStretch(windowFace().stretch);
     font.setPixelSize(pixels);
     font.setWeight(QFont::Bold);
     return font;

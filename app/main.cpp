@@ -5,8 +5,10 @@
 #include "app/console.h"
 #include "app/fontpreload.h"
 #include "app/form.h"
+#include "app/toolkittexts.h"
 
 #include <QApplication>
+#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
@@ -22,6 +24,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ELECTRODE_APP_ID));
+    QTranslator toolkitTexts;
+    toolkittexts::install(toolkitTexts, QLocale::system());
     fonts.wait();
     Форма1 form;
     form.Load();

@@ -7,8 +7,11 @@
 
 #include "formdriver.h"
 
+#include "app/toolkittexts.h"
+
 #include <QMenu>
 #include <QSignalSpy>
+#include <QTranslator>
 
 class TstKeys : public QObject
 {
@@ -25,6 +28,7 @@ private Q_SLOTS:
     void copyAndSelectAll();
     void resultTakesNoPaste();
     void inputMethodHints();
+    void toolkitTextsInRussian();
     void onlyMySymbols();
 };
 
@@ -278,6 +282,24 @@ void TstKeys::inputMethodHints()
     for (const char *name : {"Комбо1", "Комбо5", "Комбо6", "Текст3"})
         QVERIFY2(!d.edit(QString::fromUtf8(name))->testAttribute(Qt::WA_InputMethodEnabled), name);
     QVERIFY(d.get<QLineEdit>("Текст2")->testAttribute(Qt::WA_InputMethodEnabled));
+}
+
+// The length field's standard context menu speaks the user's language.
+void TstKeys::toolkitTextsInRussian()
+{
+    QTranslator translator;
+    if (!toolkittexts::install(translator, ru))
+        QSKIP("the toolkit's Russian translation is not installed");
+    FormDriver d(ru);
+    QMenu *menu = d.get<QLineEdit>("Текст2")->createStandardContextMenu();
+    QStringList offered;
+    for (const QAction *action : menu->actions())
+        offered << action->text();
+    delete menu;
+    QCoreApplication::removeTranslator(&translator);
+    const QString all = offered.join(u'|');
+    QVERIFY2(all.contains(QStringLiteral("&Отменить действие")), qPrintable(all));
+    QVERIFY2(all.contains(QStringLiteral("&Копировать")), qPrintable(all));
 }
 
 void TstKeys::onlyMySymbols()

@@ -39,7 +39,8 @@ for t in tst_definition tst_startup tst_icon tst_assets; do
     qtest "$t" windows
 done
 # The input method's, the drop's and the clipboard's ways in, on the Windows platform.
-qtest tst_keys windows preeditNeverBecomesText inputMethodHints resultTakesNoPaste
+qtest tst_keys windows preeditNeverBecomesText inputMethodHints resultTakesNoPaste \
+    toolkitTextsInRussian
 # The tests without windows, and the long tables offscreen, where a window needs no
 # round trip to the X server.
 for t in tst_numbers tst_mass tst_catalogue tst_keyrule; do
