@@ -13,9 +13,12 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QEvent>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -33,7 +36,21 @@ template <typename T> T *field(QWidget *form, const char16_t *name)
     setObjectName(definition::formName.toString());
     setWindowTitle(definition::formTitle.toString());
     setWindowIcon(icon::windowIcon(devicePixelRatio()));
-    setFixedSize(definition::px(definition::formWidth), definition::px(definition::formHeight));
+    // A fixed size: no maximize button, and where the platform's windows can be held to
+    // a size (X11, Windows), no resizing. A Wayland compositor may still maximize any
+    // window, and a top level whose minimum and maximum are equal cannot take that
+    // state there; so on Wayland the window has a minimum only and returns to its own
+    // size at once (changeEvent).
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    const QSize size(definition::px(definition::formWidth), definition::px(definition::formHeight));
+    if (QGuiApplication::platformName().startsWith(u"wayland")) {
+        setMinimumSize(size);
+        resize(size);
+    } else {
+        setFixedSize(size);
+    }
 
     look::prepare(this);
     definition::build(this);
@@ -55,6 +72,15 @@ template <typename T> T *field(QWidget *form, const char16_t *name)
     Комманда1 = field<QPushButton>(this, u"Комманда1");
 
     wire();
+}
+
+void Форма1::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    static constexpr Qt::WindowStates enlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (event->type() == QEvent::WindowStateChange && (windowState() & enlarged)) {
+        QTimer::singleShot(0, this, [this] { setWindowState(windowState() & ~enlarged); });
+    }
 }
 
 void Форма1::wire()

@@ -32,6 +32,9 @@ public:
     // How many times the mass has been calculated since the window was made.
     int calculations() const { return calculations_; }
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void wire();
     void keepResult(const QString &edited);

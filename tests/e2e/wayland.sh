@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The electrode-calc developers
+# Runs the maximize test on a Wayland compositor that grants maximize to any window:
+# weston with its headless backend.
+set -euo pipefail
+test_program="$1"
+work=$(mktemp -d)
+trap 'kill "${weston:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+weston --backend=headless-backend.so --socket=electrode-wl --idle-time=0 >"$work/weston.log" 2>&1 &
+weston=$!
+for _ in $(seq 50); do [ -S "$XDG_RUNTIME_DIR/electrode-wl" ] && break; sleep 0.1; done
+[ -S "$XDG_RUNTIME_DIR/electrode-wl" ] || { cat "$work/weston.log"; echo "FAIL: weston did not start"; exit 1; }
+WAYLAND_DISPLAY=electrode-wl QT_QPA_PLATFORM=wayland "$test_program" 2>&1 | tee "$work/out"
+grep -q 'platform wayland' "$work/out" || { echo "FAIL: the test did not run on Wayland"; exit 1; }
