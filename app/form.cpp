@@ -74,6 +74,14 @@ template <typename T> T *field(QWidget *form, const char16_t *name)
     wire();
 }
 
+// The controls outlive this part of the window: while they are taken down, a list that
+// loses the focus may still report a pick. Nothing reaches the procedures any more.
+Форма1::~Форма1()
+{
+    for (QWidget *control : findChildren<QWidget *>())
+        control->disconnect(this);
+}
+
 void Форма1::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);

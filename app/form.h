@@ -18,6 +18,7 @@ class Форма1 : public QWidget
 {
 public:
     explicit Форма1(const QLocale &locale = QLocale::system(), QWidget *parent = nullptr);
+    ~Форма1() override;
 
     // Start values and the first calculation; runs once, before the window is shown.
     void Load();
