@@ -9,6 +9,7 @@
 #include "app/inputgate.h"
 #include "app/keyrule.h"
 #include "app/look.h"
+#include "app/windowhints.h"
 #include "calc/numbers.h"
 
 #include <QComboBox>
@@ -80,6 +81,12 @@ template <typename T> T *field(QWidget *form, const char16_t *name)
 {
     for (QWidget *control : findChildren<QWidget *>())
         control->disconnect(this);
+}
+
+void Форма1::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    windowhints::offerNoResize(this);
 }
 
 void Форма1::changeEvent(QEvent *event)

@@ -34,4 +34,10 @@ colours() { convert "$work/shot.png" -crop "$1" -unique-colors txt:- | grep -c "
 [ "$(colours 160x20+8+385 '#800000')" -ge 1 ] || fail "the result caption is not dark red"
 [ "$(colours 440x30+0+8 '#C00000')" -ge 1 ] || fail "the title is not deep red"
 
+# The window manager is offered moving, minimizing and closing, neither maximizing nor
+# resizing (_MOTIF_WM_HINTS functions: resize 2, maximize 16).
+hints=$(xprop -id "$window" _MOTIF_WM_HINTS | sed 's/.*= //')
+functions=$(cut -d, -f2 <<<"$hints" | tr -d ' ')
+[ -n "$functions" ] && [ $((functions & 18)) -eq 0 ] || fail "_MOTIF_WM_HINTS offers resizing or maximizing: $hints"
+
 echo "1 passed, 0 failed"
