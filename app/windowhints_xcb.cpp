@@ -32,6 +32,8 @@ enum : std::uint32_t {
 
 void offerNoResize(QWidget *window)
 {
+    if (QGuiApplication::platformName() != u"xcb")
+        return;
     auto *x11 = qApp->nativeInterface<QNativeInterface::QX11Application>();
     if (!x11 || !window->windowHandle())
         return;
