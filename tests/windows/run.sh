@@ -35,7 +35,7 @@ qtest() { # test name, a label, then its arguments
 }
 
 # On Wine's display driver, with the Windows platform and Windows' fonts.
-for t in tst_definition tst_startup tst_icon tst_assets; do
+for t in tst_definition tst_startup tst_maximize tst_icon tst_assets; do
     qtest "$t" windows
 done
 # The input method's, the drop's and the clipboard's ways in, on the Windows platform.
