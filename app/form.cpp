@@ -94,7 +94,13 @@ void Форма1::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     static constexpr Qt::WindowStates enlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
     if (event->type() == QEvent::WindowStateChange && (windowState() & enlarged)) {
-        QTimer::singleShot(0, this, [this] { setWindowState(windowState() & ~enlarged); });
+        QTimer::singleShot(0, this, [this] {
+            setWindowState(windowState() & ~enlarged);
+            // Where the program sets its window's size itself, it takes it back at once;
+            // a Wayland compositor gives it back with its next configure.
+            if (maximumSize() == minimumSize())
+                resize(minimumSize());
+        });
     }
 }
 
