@@ -38,3 +38,13 @@ shoot_window() {
     [ "$(xdotool getwindowname "$window")" = "Орвела" ] || fail "the title is not Орвела"
     import -window "$window" "$work/shot.png" || fail "no screenshot"
 }
+
+# The colour of the photograph's pixel at x, y as "r,g,b".
+pixel() { convert "$work/shot.png" -format "%[pixel:p{$1,$2}]" info: | sed 's/srgba\?(\([0-9]*,[0-9]*,[0-9]*\).*/\1/'; }
+
+# Fails unless the pixel at x, y is the colour "r,g,b"; the last word names it.
+check() {
+    local got
+    got=$(pixel "$1" "$2")
+    [ "$got" = "$3" ] || fail "$4 at ($1,$2) is ($got), not ($3)"
+}

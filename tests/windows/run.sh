@@ -79,12 +79,6 @@ sleep 1
 size=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
 [ "$size" = "447x408" ] || fail "the window is $size, not 447x408"
 import -window "$window" "$work/shot.png"
-pixel() { convert "$work/shot.png" -format "%[pixel:p{$1,$2}]" info: | sed 's/srgba\?(\([0-9]*,[0-9]*,[0-9]*\).*/\1/'; }
-check() {
-    local got
-    got=$(pixel "$1" "$2")
-    [ "$got" = "$3" ] || fail "$4 at ($1,$2) is ($got), not ($3)"
-}
 check 4 200 "255,255,215" "the window's pale yellow"
 check 380 100 "192,255,192" "the frame's pale green"
 check 340 380 "255,224,192" "the exit button's face"
