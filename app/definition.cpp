@@ -87,6 +87,8 @@ protected:
         QPainter painter(this);
         QStyleOptionFocusRect option;
         option.initFrom(this);
+        // The box takes the focus only from the keyboard, so the mark always shows.
+        option.state |= QStyle::State_KeyboardFocusChange;
         option.rect = contentsRect().adjusted(1, 1, -1, -1);
         style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
     }

@@ -9,8 +9,10 @@
 #include "app/form.h"
 #include "app/look.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,6 +39,9 @@ private Q_SLOTS:
     void ownColours_data();
     void ownColours();
     void ownStyle();
+    void popupsUseTheWindowFace();
+    void pictureBoxMarksItsFocus();
+    void windowsFaceFirst();
     void tabOrder();
     void accessibleNames_data();
     void accessibleNames();
@@ -336,6 +341,58 @@ void TstDefinition::ownStyle()
     Форма1 form(ru);
     QCOMPARE(QApplication::style()->name(), QStringLiteral("fusion"));
     QCOMPARE(form.style()->name(), QStringLiteral("fusion"));
+}
+
+// The lists' popups and the context menus are windows of their own; they take the
+// window's bold face too.
+void TstDefinition::popupsUseTheWindowFace()
+{
+    Форма1 form(ru);
+    form.Load();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    auto *list = form.findChild<QComboBox *>(QStringLiteral("Комбо3"));
+    list->showPopup();
+    const QFont shown = list->view()->font();
+    list->hidePopup();
+    QCOMPARE(shown.family(), form.font().family());
+    QVERIFY(shown.bold());
+    QCOMPARE(shown.pixelSize(), look::fontPixels);
+}
+
+// The picture box takes the focus, and shows it: a mark inside its border.
+void TstDefinition::pictureBoxMarksItsFocus()
+{
+    Форма1 form(ru);
+    form.Load();
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form) || QTest::qWaitForWindowExposed(&form));
+    QWidget *box = find(form, QStringLiteral("Рисунок1"));
+    find(form, QStringLiteral("Текст2"))->setFocus();
+    const QImage without = box->grab().toImage();
+    box->setFocus(Qt::TabFocusReason);
+    QVERIFY(box->hasFocus());
+    const QImage with = box->grab().toImage();
+    QVERIFY(with != without);
+    // The mark lies inside the border: the border itself is unchanged.
+    for (int x = 0; x < box->width(); ++x)
+        QCOMPARE(with.pixel(x, 0), without.pixel(x, 0));
+}
+
+// The face the window definition asks for comes first wherever it is installed, as on
+// Windows; then the faces the layout is measured in.
+void TstDefinition::windowsFaceFirst()
+{
+    Форма1 form(ru);
+    QString expected;
+    for (const char *family :
+         {"MS Sans Serif", "Liberation Sans", "Arimo", "DejaVu Sans Condensed"})
+        if (expected.isEmpty() && QFontDatabase::hasFamily(QString::fromLatin1(family)))
+            expected = QString::fromLatin1(family);
+    qInfo("window face %s", qPrintable(form.font().family()));
+    if (expected.isEmpty())
+        QSKIP("none of the named faces is installed");
+    QCOMPARE(form.font().family(), expected);
 }
 
 void TstDefinition::tabOrder()
