@@ -27,15 +27,12 @@ public:
     // only when they are in `allowed`; backspace always passes.
     InputGate(QWidget *field, QStringView allowed, Pastes pastes);
 
-    QStringView allowed() const { return allowed_; }
-
-    bool takesKey(const QKeyEvent &key) const;
-    bool takesInputMethod(const QInputMethodEvent &event) const;
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    bool takesKey(const QKeyEvent &key) const;
+    bool takesInputMethod(const QInputMethodEvent &event) const;
     bool takesText(QStringView text) const;
     static void showMenuWithoutPaste(QLineEdit *edit, const QContextMenuEvent &event);
 

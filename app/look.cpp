@@ -158,10 +158,12 @@ void prepare(QWidget *form)
     // The application's too, for the windows of the window: the lists' popups and the
     // context menus.
     useOwnStyle();
-    QApplication::setPalette(palette());
-    QApplication::setFont(windowFont(fontPixels));
-    form->setPalette(palette());
-    form->setFont(windowFont(fontPixels));
+    const QPalette own = palette();
+    const QFont face = windowFont(fontPixels);
+    QApplication::setPalette(own);
+    QApplication::setFont(face);
+    form->setPalette(own);
+    form->setFont(face);
     setBackground(form, definedBackground);
 }
 

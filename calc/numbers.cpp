@@ -20,11 +20,6 @@ QLocale asciiLocale()
 
 } // namespace
 
-QString decimalSeparator(const QLocale &locale)
-{
-    return locale.decimalPoint();
-}
-
 QString fromInt(int value, const QLocale &)
 {
     return QString::number(value);
@@ -35,7 +30,7 @@ QString fromDouble(double value, const QLocale &locale)
     if (value == 0.0)
         value = 0.0; // folds -0 into 0
     QString text = asciiLocale().toString(value, 'g', 15);
-    text.replace(u'.', decimalSeparator(locale));
+    text.replace(u'.', locale.decimalPoint());
     return text;
 }
 
@@ -45,7 +40,7 @@ std::optional<double> toDouble(QStringView text, const QLocale &locale)
         return std::nullopt;
     // Only the user's separator is a decimal separator; a point where the user writes
     // a comma is no number, as a comma is none where the user writes a point.
-    const QString separator = decimalSeparator(locale);
+    const QString separator = locale.decimalPoint();
     QString ascii = text.toString();
     if (separator != QStringLiteral(".")) {
         if (ascii.contains(u'.'))
@@ -63,7 +58,7 @@ std::optional<double> coefficientToDouble(QStringView text, const QLocale &local
 {
     if (auto value = toDouble(text, locale))
         return value;
-    if (!text.contains(u',') || decimalSeparator(locale) == QStringLiteral(","))
+    if (!text.contains(u',') || locale.decimalPoint() == QStringLiteral(","))
         return std::nullopt;
     QString withPoint = text.toString();
     withPoint.replace(u',', u'.');

@@ -12,9 +12,6 @@
 
 namespace numbers {
 
-// The decimal separator of the locale: "," in Russian, "." in English.
-QString decimalSeparator(const QLocale &locale);
-
 // Integer to text: ASCII decimal digits, no grouping ("5", "1000").
 QString fromInt(int value, const QLocale &locale);
 
