@@ -59,5 +59,7 @@ build_program() {
         cmake -S "$top" -B "$dir" "${options[@]}" >/dev/null
         printf '%s' "${options[*]}" >"$stamp"
     fi
-    cmake --build "$dir" -j "$(nproc)" -- --no-print-directory
+    local quiet=()
+    [ -f "$dir/Makefile" ] && quiet=(-- --no-print-directory)
+    cmake --build "$dir" -j "$(nproc)" "${quiet[@]}"
 }
