@@ -24,16 +24,23 @@ const QLocale ru(QLocale::Russian, QLocale::Russia);
 void TstMaximize::maximizeRequest_data()
 {
     QTest::addColumn<Qt::WindowState>("state");
-    QTest::newRow("maximized") << Qt::WindowMaximized;
-    QTest::newRow("full screen") << Qt::WindowFullScreen;
+    QTest::addColumn<bool>("fromPlatform"); // the platform window's state, or the widget's
+    QTest::newRow("maximized") << Qt::WindowMaximized << true;
+    QTest::newRow("full screen") << Qt::WindowFullScreen << true;
+    QTest::newRow("maximized, widget") << Qt::WindowMaximized << false;
+    QTest::newRow("full screen, widget") << Qt::WindowFullScreen << false;
 }
 
 void TstMaximize::maximizeRequest()
 {
     QFETCH(Qt::WindowState, state);
+    QFETCH(bool, fromPlatform);
     qInfo("platform %s", qPrintable(QGuiApplication::platformName()));
     FormDriver d(ru);
-    d.form.windowHandle()->setWindowStates(state);
+    if (fromPlatform)
+        d.form.windowHandle()->setWindowStates(state);
+    else
+        d.form.setWindowState(state);
     QTest::qWait(1500);
     QTRY_COMPARE(d.form.size(), QSize(447, 408));
     QVERIFY(!(d.form.windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)));
