@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: The electrode-calc developers
 
 #include "app/commandline.h"
-#include "app/console.h"
+#include "app/platform/console.h"
 #include "app/fontpreload.h"
-#include "app/form.h"
+#include "app/window/form.h"
 #include "app/toolkittexts.h"
 
 #include <QApplication>

@@ -3,64 +3,17 @@
 
 #include "calc/mass.h"
 
+#include "calc/lookup.h"
 #include "calc/numbers.h"
 
 #include <cmath>
 
 namespace calc {
 
-namespace {
-
-std::optional<int> jointGroupOf(QStringView joint)
-{
-    std::optional<int> group;
-    for (const auto &row : jointGroups)
-        if (joint == row.joint)
-            group = row.group;
-    return group;
-}
-
-std::optional<double> positionFactorOf(QStringView position)
-{
-    std::optional<double> factor;
-    for (const auto &row : positionFactors)
-        if (position == row.position)
-            factor = row.factor;
-    return factor;
-}
-
-// The row's value for the joint, or nothing when the leg size has no row.
-std::optional<double> baseMassOf(double leg, std::optional<int> group, bool ownColumn)
-{
-    for (const auto &row : baseMassTable) {
-        if (leg != row.leg)
-            continue;
-        if (group == 1)
-            return row.group1;
-        if (group == 2)
-            return row.group2;
-        if (ownColumn)
-            return row.u5;
-        return std::nullopt;
-    }
-    return std::nullopt;
-}
-
-bool legHasRow(double leg)
-{
-    for (const auto &row : baseMassTable)
-        if (leg == row.leg)
-            return true;
-    return false;
-}
-
-} // namespace
-
 std::optional<Joint> jointFromText(QStringView text)
 {
-    for (const auto &row : jointNames)
-        if (text == row.name)
-            return row.joint;
+    if (const JointRow *row = findRow(joints, text, &JointRow::name))
+        return row->joint;
     return std::nullopt;
 }
 
@@ -72,17 +25,25 @@ MassResult computeMass(const MassInputs &in, const QLocale &locale)
     const double seamDivisor = continuous ? 1 : 2;
     const bool seamKnown = continuous || in.seam == intermittentSeam;
 
-    const std::optional<int> group = jointGroupOf(in.joint);
-    const std::optional<double> positionFactor = positionFactorOf(in.position);
+    const JointRow *joint = findRow(joints, in.joint, &JointRow::name);
+    const PositionFactor *position =
+        findRow(positionFactors, in.position, &PositionFactor::position);
 
     const std::optional<double> leg = numbers::toDouble(in.leg, locale);
     if (!leg) {
         result.status = Status::LegNotNumber;
         return result;
     }
-    const std::optional<double> base = baseMassOf(*leg, group, in.joint == ownColumnJoint);
+    // The row's value in the joint's column; nothing without a row or a joint.
+    std::optional<double> base;
+    const BaseMassRow *row = findRow(baseMassTable, *leg, &BaseMassRow::leg);
+    if (row && joint)
+        base = joint->column == Column::Group1   ? row->group1
+               : joint->column == Column::Group2 ? row->group2
+                                                 : row->u5;
 
-    result.picture = jointFromText(in.joint);
+    if (joint)
+        result.picture = joint->joint;
 
     const std::optional<double> coefficient = numbers::coefficientToDouble(in.coefficient, locale);
     if (!coefficient) {
@@ -100,7 +61,7 @@ MassResult computeMass(const MassInputs &in, const QLocale &locale)
     }
 
     // The order of the operations is part of the result: keep it.
-    double t = base.value_or(0) * positionFactor.value_or(0);
+    double t = base.value_or(0) * (position ? position->factor : 0.0);
     t = t * *coefficient;
     t = t / referenceCoefficient;
     t = t * *length;
@@ -115,9 +76,9 @@ MassResult computeMass(const MassInputs &in, const QLocale &locale)
     // A text that names no table entry gives no mass at all, not a zero.
     if (!result.picture)
         result.status = Status::UnknownJoint;
-    else if (!legHasRow(*leg))
+    else if (!row)
         result.status = Status::UnknownLeg;
-    else if (!positionFactor)
+    else if (!position)
         result.status = Status::UnknownPosition;
     else if (!seamKnown)
         result.status = Status::UnknownSeam;

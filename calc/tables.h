@@ -37,21 +37,6 @@ inline constexpr std::array<BaseMassRow, 12> baseMassTable{{
 inline constexpr double referenceCoefficient = 1.7;
 inline constexpr double millimetresPerMetre = 1000;
 
-struct JointGroup {
-    QStringView joint;
-    int group;
-};
-
-// "У5" has a column of its own and no group.
-inline constexpr std::array<JointGroup, 5> jointGroups{{
-    {u"У4", 1},
-    {u"Т1", 1},
-    {u"Н1", 1},
-    {u"Т3", 2},
-    {u"Н2", 2},
-}};
-inline constexpr QStringView ownColumnJoint = u"У5";
-
 struct PositionFactor {
     QStringView position;
     double factor;
@@ -68,21 +53,36 @@ inline constexpr std::array<PositionFactor, 5> positionFactors{{
 inline constexpr QStringView continuousSeam = u"сплошной";
 inline constexpr QStringView intermittentSeam = u"прерывистый";
 
-// The joints that have a picture, in the order of the joint list.
-enum class Joint { N1, N2, T1, T3, U4, U5 };
+inline constexpr std::array<QStringView, 2> seamKinds{continuousSeam, intermittentSeam};
 
-struct JointName {
+// The joints, in the order of the joint list: the picture each shows, and the column of
+// the base mass table it reads. "Т3" and "Н2" are group 2, "У5" has a column of its own.
+enum class Joint { N1, N2, T1, T3, U4, U5 };
+enum class Column { Group1, Group2, U5 };
+
+struct JointRow {
     QStringView name;
     Joint joint;
+    Column column;
 };
 
-inline constexpr std::array<JointName, 6> jointNames{{
-    {u"Н1", Joint::N1},
-    {u"Н2", Joint::N2},
-    {u"Т1", Joint::T1},
-    {u"Т3", Joint::T3},
-    {u"У4", Joint::U4},
-    {u"У5", Joint::U5},
+inline constexpr std::array<JointRow, 6> joints{{
+    {u"Н1", Joint::N1, Column::Group1},
+    {u"Н2", Joint::N2, Column::Group2},
+    {u"Т1", Joint::T1, Column::Group1},
+    {u"Т3", Joint::T3, Column::Group2},
+    {u"У4", Joint::U4, Column::Group1},
+    {u"У5", Joint::U5, Column::U5},
 }};
+
+// The leg list shows the table's leg sizes as whole numbers.
+constexpr bool legsAreWhole()
+{
+    for (const BaseMassRow &row : baseMassTable)
+        if (row.leg != double(int(row.leg)))
+            return false;
+    return true;
+}
+static_assert(legsAreWhole());
 
 } // namespace calc

@@ -3,13 +3,14 @@
 
 #include "catalogue/catalogue.h"
 
+#include "calc/lookup.h"
+
 namespace catalogue {
 
 std::optional<QStringView> areaDescription(QStringView area)
 {
-    for (const Area &row : areas)
-        if (area == row.name)
-            return row.description;
+    if (const Area *row = calc::findRow(areas, area, &Area::name))
+        return row->description;
     return std::nullopt;
 }
 
@@ -26,10 +27,7 @@ BrandList brandListFor(QStringView area)
 
 const Brand *findBrand(QStringView name)
 {
-    for (const Brand &row : brands)
-        if (name == row.name)
-            return &row;
-    return nullptr;
+    return calc::findRow(brands, name, &Brand::name);
 }
 
 } // namespace catalogue

@@ -3,7 +3,7 @@
 
 // How long one recalculation takes: the mass with its writes to the result field.
 
-#include "app/form.h"
+#include "app/window/form.h"
 
 #include <QComboBox>
 #include <QTest>

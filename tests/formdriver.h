@@ -6,7 +6,7 @@
 // through the window, composes with an input method, drops and pastes, and reads what
 // the fields show.
 
-#include "app/form.h"
+#include "app/window/form.h"
 #include "calc/mass.h"
 #include "catalogue/catalogue.h"
 

@@ -4,10 +4,10 @@
 // The window as it is created, before Load: its controls, their kinds, containers,
 // geometry, stored texts and item lists, the look, the fonts and the tab order.
 
-#include "app/accessibility.h"
-#include "app/definition.h"
-#include "app/form.h"
-#include "app/look.h"
+#include "app/window/accessibility.h"
+#include "app/window/definition.h"
+#include "app/window/form.h"
+#include "app/window/look.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -3,7 +3,7 @@
 
 // The window icon and the icon theme's files: the art survives the build's conversion
 // unchanged, and every larger size is the art enlarged by whole numbers, never blurred.
-#include "app/icon.h"
+#include "app/window/icon.h"
 
 #include <QImageReader>
 #include <QPixmap>

@@ -3,7 +3,7 @@
 
 // Which typed characters each kind of field takes.
 
-#include "app/keyrule.h"
+#include "app/input/keyrule.h"
 
 #include <QTest>
 

@@ -8,8 +8,8 @@
 // art as OUTDIR/window-icon.bmp, which the program reads with the toolkit's own
 // BMP reader, as it reads the joint pictures.
 
-#include "app/crisp.h"
-#include "app/icon.h"
+#include "app/window/crisp.h"
+#include "app/window/icon.h"
 
 #include <QDir>
 #include <QImageReader>

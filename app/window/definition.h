@@ -7,8 +7,13 @@
 
 #include <QStringView>
 #include <array>
-#include <span>
+#include <string_view>
 
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 class QWidget;
 
 namespace definition {
@@ -84,27 +89,37 @@ inline constexpr std::array<Control, 32> controls{{
      u"Катет шва  . . . . . . . . . . . . . . . . ."},
 }};
 
-inline constexpr std::array<QStringView, 12> legItems{
-    u"2", u"3", u"4", u"5", u"6", u"8", u"10", u"12", u"14", u"16", u"18", u"20",
-};
-inline constexpr std::array<QStringView, 6> jointItems{
-    u"Н1", u"Н2", u"Т1", u"Т3", u"У4", u"У5",
-};
-inline constexpr std::array<QStringView, 5> positionItems{
-    u"Нижнее", u"Наклонное", u"Вертикальное", u"Горизонтальное", u"Потолочное",
-};
-inline constexpr std::array<QStringView, 2> seamItems{u"сплошной", u"прерывистый"};
-inline constexpr std::array<QStringView, 4> areaItems{
-    u"вспомогательные конструкции",
-    u"несущие конструкции",
-    u"антикоррозионные простые",
-    u"антикоррозионные ответственные",
-};
+// The index of the named control in the definition, checked at compile time: a name
+// or a kind that the definition does not have fails the build.
+consteval std::size_t at(QStringView name, Kind kind)
+{
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const QStringView n = controls[i].name;
+        if (std::u16string_view(n.utf16(), std::size_t(n.size())) ==
+                std::u16string_view(name.utf16(), std::size_t(name.size())) &&
+            controls[i].kind == kind)
+            return i;
+    }
+    throw "no such control in the definition";
+}
 
-// The items a combo box is created with; the brand list starts empty.
-std::span<const QStringView> itemsOf(QStringView combo);
+// The controls the window's code works with, typed, as the definition made them.
+struct Controls {
+    QComboBox *Комбо1, *Комбо2, *Комбо3, *Комбо4, *Комбо5, *Комбо6;
+    QLineEdit *Текст1, *Текст2, *Текст3;
+    QFrame *Рамка1;
+    // The captions that name a field, the area description, the title, the type.
+    QLabel *Метка1, *Метка2, *Метка4, *Метка5, *Метка6, *Метка7, *Метка8, *Метка9, *Метка11,
+        *Метка12;
+    QLabel *Метка10, *Метка13;
+    QLabel *Рисунок1;
+    QPushButton *Комманда1;
+    QWidget *Строка1, *Строка2;
+    // The image controls И_Н1 to И_У5, indexed by calc::Joint.
+    std::array<QLabel *, 6> images;
+};
 
 // Creates every control of the definition as a child of the form, or of the frame.
-void build(QWidget *form);
+Controls build(QWidget *form);
 
 } // namespace definition

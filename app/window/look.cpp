@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The electrode-calc developers
 
-#include "app/look.h"
+#include "app/window/look.h"
 
-#include "app/definition.h"
+#include "app/window/definition.h"
 
 #include <QApplication>
 #include <QFont>
@@ -11,12 +11,15 @@
 #include <QFontMetricsF>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QWidget>
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace look {
 
@@ -78,11 +81,6 @@ const Face &windowFace()
     return face;
 }
 
-QWidget *child(QWidget *form, const char16_t *name)
-{
-    return form->findChild<QWidget *>(QString::fromUtf16(name));
-}
-
 void setRole(QWidget *w, QPalette::ColorRole role, const QColor &colour)
 {
     QPalette p = w->palette();
@@ -104,40 +102,15 @@ QFont windowFont(int pixels)
 
 QPalette palette()
 {
-    struct Role {
-        QPalette::ColorRole role;
-        QColor normal;
-        QColor disabled;
-    };
-    const QColor black(0, 0, 0), white(255, 255, 255), grey(120, 120, 120);
-    const Role roles[] = {
-        {QPalette::Window, definedBackground, definedBackground},
-        {QPalette::WindowText, black, grey},
-        {QPalette::Base, white, QColor(239, 239, 239)},
-        {QPalette::AlternateBase, QColor(247, 247, 247), QColor(247, 247, 247)},
-        {QPalette::ToolTipBase, QColor(255, 255, 220), QColor(255, 255, 220)},
-        {QPalette::ToolTipText, black, black},
-        {QPalette::PlaceholderText, QColor(0, 0, 0, 128), QColor(0, 0, 0, 128)},
-        {QPalette::Text, black, grey},
-        {QPalette::Button, QColor(239, 239, 239), QColor(239, 239, 239)},
-        {QPalette::ButtonText, black, grey},
-        {QPalette::BrightText, white, white},
-        {QPalette::Light, white, white},
-        {QPalette::Midlight, QColor(202, 202, 202), QColor(202, 202, 202)},
-        {QPalette::Mid, QColor(184, 184, 184), QColor(184, 184, 184)},
-        {QPalette::Dark, QColor(159, 159, 159), QColor(190, 190, 190)},
-        {QPalette::Shadow, QColor(118, 118, 118), QColor(177, 177, 177)},
-        {QPalette::Highlight, QColor(48, 140, 198), QColor(145, 145, 145)},
-        {QPalette::HighlightedText, white, white},
-        {QPalette::Link, QColor(0, 0, 255), QColor(0, 0, 255)},
-        {QPalette::LinkVisited, QColor(255, 0, 255), QColor(255, 0, 255)},
-    };
-    QPalette p;
-    for (const Role &r : roles) {
-        p.setColor(QPalette::Active, r.role, r.normal);
-        p.setColor(QPalette::Inactive, r.role, r.normal);
-        p.setColor(QPalette::Disabled, r.role, r.disabled);
-    }
+    // Fusion's own colours, which its drawing is made for; the window defines its
+    // background, and disabled text in a darker grey than Fusion's.
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    QPalette p = fusion->standardPalette();
+    p.setColor(QPalette::Window, definedBackground);
+    const QColor disabledText(120, 120, 120);
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        p.setColor(QPalette::Disabled, role, disabledText);
     return p;
 }
 
@@ -167,30 +140,28 @@ void prepare(QWidget *form)
     setBackground(form, definedBackground);
 }
 
-void apply(QWidget *form)
+void apply(const definition::Controls &ui)
 {
-    setBackground(child(form, u"Рамка1"), frameBackground);
-    setRole(child(form, u"Метка9"), QPalette::WindowText, areaCaption);
-    setRole(child(form, u"Комманда1"), QPalette::Button, exitButton);
-    setRole(child(form, u"Текст3"), QPalette::Text, result);
-    setRole(child(form, u"Метка5"), QPalette::WindowText, result);
+    setBackground(ui.Рамка1, frameBackground);
+    setRole(ui.Метка9, QPalette::WindowText, areaCaption);
+    setRole(ui.Комманда1, QPalette::Button, exitButton);
+    setRole(ui.Текст3, QPalette::Text, result);
+    setRole(ui.Метка5, QPalette::WindowText, result);
 
-    auto *type = static_cast<QLabel *>(child(form, u"Метка13"));
+    QLabel *type = ui.Метка13;
     type->setFrameStyle(QFrame::Box | QFrame::Plain);
     type->setLineWidth(1);
     type->setAlignment(Qt::AlignCenter);
     setBackground(type, type->palette().color(QPalette::Base));
     setRole(type, QPalette::WindowText, type->palette().color(QPalette::Text));
 
-    auto *heading = static_cast<QLabel *>(child(form, u"Метка6"));
+    QLabel *heading = ui.Метка6;
     heading->setFont(windowFont(titleFontPixels));
     heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setRole(heading, QPalette::WindowText, title);
 
-    for (const char16_t *line : {u"Строка1", u"Строка2"}) {
-        QWidget *w = child(form, line);
-        setBackground(w, w->palette().color(QPalette::WindowText));
-    }
+    for (QWidget *line : {ui.Строка1, ui.Строка2})
+        setBackground(line, line->palette().color(QPalette::WindowText));
 }
 
 } // namespace look

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The electrode-calc developers
 
-#include "app/icon.h"
+#include "app/window/icon.h"
 
-#include "app/crisp.h"
+#include "app/window/crisp.h"
 
 #include <QPixmap>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The electrode-calc developers
 
-#include "app/keyrule.h"
+#include "app/input/keyrule.h"
 
 namespace keyrule {
 

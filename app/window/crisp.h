@@ -10,8 +10,6 @@
 #include <QImageReader>
 #include <QPixmap>
 
-#include <algorithm>
-#include <cmath>
 
 namespace crisp {
 
@@ -43,13 +41,6 @@ inline QPixmap forScreen(const QImage &image, qreal devicePixelRatio)
         QPixmap::fromImage(image.scaled(device, Qt::IgnoreAspectRatio, Qt::FastTransformation));
     picture.setDevicePixelRatio(devicePixelRatio);
     return picture;
-}
-
-// The whole number of device pixels a picture's pixel takes on a screen of the given
-// ratio: 2 at 2 and at 2.25, 1 at 1.5 and below.
-inline int wholeRatio(qreal devicePixelRatio)
-{
-    return std::max(1, int(std::floor(devicePixelRatio + 0.01)));
 }
 
 } // namespace crisp

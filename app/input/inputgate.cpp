@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The electrode-calc developers
 
-#include "app/inputgate.h"
+#include "app/input/inputgate.h"
 
-#include "app/keyrule.h"
+#include "app/input/keyrule.h"
 
 #include <QAction>
 #include <QComboBox>

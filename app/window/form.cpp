@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The electrode-calc developers
 
-#include "app/form.h"
+#include "app/window/form.h"
 
-#include "app/accessibility.h"
-#include "app/definition.h"
-#include "app/icon.h"
-#include "app/inputgate.h"
-#include "app/keyrule.h"
-#include "app/look.h"
-#include "app/windowhints.h"
+#include "app/input/inputgate.h"
+#include "app/input/keyrule.h"
+#include "app/platform/windowhints.h"
+#include "app/window/accessibility.h"
+#include "app/window/definition.h"
+#include "app/window/icon.h"
+#include "app/window/look.h"
 #include "calc/numbers.h"
 
 #include <QComboBox>
@@ -20,17 +20,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
-
-namespace {
-
-template <typename T> T *field(QWidget *form, const char16_t *name)
-{
-    auto *w = form->findChild<T *>(QString::fromUtf16(name));
-    Q_ASSERT(w);
-    return w;
-}
-
-} // namespace
 
 Форма1::Форма1(const QLocale &locale, QWidget *parent) : QWidget(parent), locale_(locale)
 {
@@ -54,23 +43,9 @@ template <typename T> T *field(QWidget *form, const char16_t *name)
     }
 
     look::prepare(this);
-    definition::build(this);
-    look::apply(this);
-    accessibility::nameFields(this);
-
-    Комбо1 = field<QComboBox>(this, u"Комбо1");
-    Комбо2 = field<QComboBox>(this, u"Комбо2");
-    Комбо3 = field<QComboBox>(this, u"Комбо3");
-    Комбо4 = field<QComboBox>(this, u"Комбо4");
-    Комбо5 = field<QComboBox>(this, u"Комбо5");
-    Комбо6 = field<QComboBox>(this, u"Комбо6");
-    Текст1 = field<QLineEdit>(this, u"Текст1");
-    Текст2 = field<QLineEdit>(this, u"Текст2");
-    Текст3 = field<QLineEdit>(this, u"Текст3");
-    Метка10 = field<QLabel>(this, u"Метка10");
-    Метка13 = field<QLabel>(this, u"Метка13");
-    Рисунок1 = field<QLabel>(this, u"Рисунок1");
-    Комманда1 = field<QPushButton>(this, u"Комманда1");
+    ui = definition::build(this);
+    look::apply(ui);
+    accessibility::nameFields(ui);
 
     wire();
 }
@@ -79,7 +54,12 @@ template <typename T> T *field(QWidget *form, const char16_t *name)
 // loses the focus may still report a pick. Nothing reaches the procedures any more.
 Форма1::~Форма1()
 {
-    for (QWidget *control : findChildren<QWidget *>())
+    for (QComboBox *list : {ui.Комбо1, ui.Комбо2, ui.Комбо3, ui.Комбо4, ui.Комбо5, ui.Комбо6}) {
+        list->disconnect(this);
+        list->lineEdit()->disconnect(this);
+    }
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{ui.Текст1, ui.Текст2, ui.Текст3, ui.Комманда1})
         control->disconnect(this);
 }
 
@@ -109,7 +89,7 @@ void Форма1::wire()
     // Picking an item is a Click; a write from code is not. The user's own edits of
     // a list's text (backspace, delete, paste, drop, middle click) apply like a pick,
     // so that every output belongs to the inputs on screen.
-    for (QComboBox *list : {Комбо1, Комбо2, Комбо3, Комбо4}) {
+    for (QComboBox *list : {ui.Комбо1, ui.Комбо2, ui.Комбо3, ui.Комбо4}) {
         connect(list, &QComboBox::activated, this, [this] { AA(); });
         connect(list->lineEdit(), &QLineEdit::textEdited, this, [this] { AA(); });
     }
@@ -118,21 +98,21 @@ void Форма1::wire()
         Марка();
         Тип();
     };
-    connect(Комбо5, &QComboBox::activated, this, areaPicked);
-    connect(Комбо5->lineEdit(), &QLineEdit::textEdited, this, areaPicked);
-    connect(Комбо6, &QComboBox::activated, this, [this] { Тип(); });
-    connect(Комбо6->lineEdit(), &QLineEdit::textEdited, this, [this] { Тип(); });
-    connect(Текст1, &QLineEdit::textChanged, this, [this] { AA(); });
-    connect(Текст2, &QLineEdit::textChanged, this, [this] { AA(); });
-    connect(Текст3, &QLineEdit::textEdited, this, &Форма1::keepResult);
-    connect(Комманда1, &QPushButton::clicked, this, [] { QCoreApplication::exit(0); });
+    connect(ui.Комбо5, &QComboBox::activated, this, areaPicked);
+    connect(ui.Комбо5->lineEdit(), &QLineEdit::textEdited, this, areaPicked);
+    connect(ui.Комбо6, &QComboBox::activated, this, [this] { Тип(); });
+    connect(ui.Комбо6->lineEdit(), &QLineEdit::textEdited, this, [this] { Тип(); });
+    connect(ui.Текст1, &QLineEdit::textChanged, this, [this] { AA(); });
+    connect(ui.Текст2, &QLineEdit::textChanged, this, [this] { AA(); });
+    connect(ui.Текст3, &QLineEdit::textEdited, this, &Форма1::keepResult);
+    connect(ui.Комманда1, &QPushButton::clicked, this, [] { QCoreApplication::exit(0); });
 
     using Pastes = InputGate::Pastes;
-    for (QComboBox *list : {Комбо1, Комбо2, Комбо3, Комбо4, Комбо5, Комбо6})
+    for (QComboBox *list : {ui.Комбо1, ui.Комбо2, ui.Комбо3, ui.Комбо4, ui.Комбо5, ui.Комбо6})
         new InputGate(list, keyrule::noCharacters, Pastes::Taken);
-    new InputGate(Текст1, keyrule::digitsAndComma, Pastes::Taken);
-    new InputGate(Текст2, keyrule::digits, Pastes::Taken);
-    new InputGate(Текст3, keyrule::noCharacters, Pastes::Refused);
+    new InputGate(ui.Текст1, keyrule::digitsAndComma, Pastes::Taken);
+    new InputGate(ui.Текст2, keyrule::digits, Pastes::Taken);
+    new InputGate(ui.Текст3, keyrule::noCharacters, Pastes::Refused);
 }
 
 // The result field shows the computed mass, or what the user's deletions left of it;
@@ -140,7 +120,7 @@ void Форма1::wire()
 void Форма1::keepResult(const QString &edited)
 {
     if (!keyrule::remainsAfterDeleting(edited, computed_))
-        Текст3->setText(computed_);
+        ui.Текст3->setText(computed_);
 }
 
 // Writes a list's text from code: no Click follows. The item of that text, if any,
@@ -156,13 +136,13 @@ void Форма1::setListText(QComboBox *list, const QString &text)
 void Форма1::Load()
 {
     look::setBackground(this, look::loadedBackground);
-    setListText(Комбо1, numbers::fromInt(5, locale_));
-    setListText(Комбо2, QStringLiteral("Н1"));
-    setListText(Комбо3, QStringLiteral("Нижнее"));
-    setListText(Комбо4, QStringLiteral("сплошной"));
-    setListText(Комбо5, QStringLiteral("вспомогательные конструкции"));
-    Текст1->setText(numbers::fromDouble(1.7, locale_));
-    Текст2->setText(numbers::fromInt(1000, locale_));
+    setListText(ui.Комбо1, numbers::fromInt(5, locale_));
+    setListText(ui.Комбо2, QStringLiteral("Н1"));
+    setListText(ui.Комбо3, QStringLiteral("Нижнее"));
+    setListText(ui.Комбо4, QStringLiteral("сплошной"));
+    setListText(ui.Комбо5, QStringLiteral("вспомогательные конструкции"));
+    ui.Текст1->setText(numbers::fromDouble(1.7, locale_));
+    ui.Текст2->setText(numbers::fromInt(1000, locale_));
     Область();
     Марка();
     Тип();

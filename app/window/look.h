@@ -10,6 +10,10 @@
 
 class QWidget;
 
+namespace definition {
+struct Controls;
+}
+
 namespace look {
 
 inline constexpr QColor definedBackground{192, 255, 192}; // pale green, as defined
@@ -25,9 +29,9 @@ inline constexpr int titleFontPixels = 18; // 13.5 pt at 96 dpi
 
 void setBackground(QWidget *w, const QColor &colour);
 
-// The window's own colours for every role and group, each set explicitly, so that no
-// desktop colour scheme shows through: black text on white boxes and light-grey
-// buttons, whatever the desktop's scheme.
+// The window's own colours for every role and group, so that no desktop colour scheme
+// shows through: Fusion's standard palette, black text on white boxes and light-grey
+// buttons, with the window's background, whatever the desktop's scheme.
 QPalette palette();
 
 // The window's bold face at the given pixel size.
@@ -42,6 +46,6 @@ void useOwnStyle();
 void prepare(QWidget *form);
 
 // Applies fonts and colours to the controls that differ from their kind's defaults.
-void apply(QWidget *form);
+void apply(const definition::Controls &ui);
 
 } // namespace look

@@ -7,7 +7,9 @@
 #include <QString>
 #include <QStringView>
 
-class QWidget;
+namespace definition {
+struct Controls;
+}
 
 namespace accessibility {
 
@@ -15,7 +17,7 @@ namespace accessibility {
 QString nameFromCaption(QStringView caption);
 
 // Names each field after its caption and makes the caption its buddy.
-void nameFields(QWidget *form);
+void nameFields(const definition::Controls &ui);
 
 // What the picture box says of the joint it shows.
 QString jointDescription(QStringView joint);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The electrode-calc developers
 
-#include "app/windowhints.h"
+#include "app/platform/windowhints.h"
 
 #include <QGuiApplication>
 #include <QWidget>

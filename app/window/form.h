@@ -5,14 +5,15 @@
 // The calculator's one window. All of its state is the text of its fields; its
 // procedures read those texts and write texts, captions and the joint picture.
 
+#include "app/window/definition.h"
+#include "calc/tables.h"
+
 #include <QLocale>
 #include <QStringView>
 #include <QWidget>
 
 class QComboBox;
 class QLabel;
-class QLineEdit;
-class QPushButton;
 
 class Форма1 : public QWidget
 {
@@ -40,24 +41,13 @@ protected:
 private:
     void wire();
     void keepResult(const QString &edited);
-    QLabel *imageOf(QStringView joint) const;
+    QLabel *imageOf(calc::Joint joint) const;
     static void setListText(QComboBox *list, const QString &text);
 
     QLocale locale_;
     int calculations_ = 0;
     QString computed_; // what the last calculation wrote into the result field
 
-    QComboBox *Комбо1;
-    QComboBox *Комбо2;
-    QComboBox *Комбо3;
-    QComboBox *Комбо4;
-    QComboBox *Комбо5;
-    QComboBox *Комбо6;
-    QLineEdit *Текст1;
-    QLineEdit *Текст2;
-    QLineEdit *Текст3;
-    QLabel *Метка10;
-    QLabel *Метка13;
-    QLabel *Рисунок1;
-    QPushButton *Комманда1;
+    // The controls, as the definition made them.
+    definition::Controls ui{};
 };

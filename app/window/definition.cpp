@@ -1,0 +1,269 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
+#include "app/window/definition.h"
+
+#include "app/window/crisp.h"
+#include "app/window/facebutton.h"
+#include "calc/numbers.h"
+#include "calc/tables.h"
+#include "catalogue/tables.h"
+
+#include <QComboBox>
+#include <QCompleter>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
+
+#include <algorithm>
+
+namespace definition {
+
+namespace {
+
+// `placeholder`: a list gives an edit field without a completer one of its own, wired
+// to its items, only for us to take it away again; a placeholder that no field keeps
+// spares that work.
+QWidget *makeCombo(const Control &c, QWidget *parent, QCompleter *placeholder)
+{
+    auto *combo = new QComboBox(parent);
+    // An edit field of our own makes the list editable without building its popup
+    // now; the popup is made the first time it opens.
+    auto *edit = new QLineEdit(combo);
+    edit->setCompleter(placeholder);
+    combo->setLineEdit(edit);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
+    combo->setEditText(c.text.toString());
+    return combo;
+}
+
+QWidget *makeText(const Control &c, QWidget *parent)
+{
+    auto *edit = new QLineEdit(c.text.toString(), parent);
+    edit->setAlignment(Qt::AlignCenter);
+    return edit;
+}
+
+QWidget *makeLabel(const Control &c, QWidget *parent)
+{
+    auto *label = new QLabel(c.text.toString(), parent);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+// The picture box: a sunken panel that shows a mark inside its border while it has
+// the keyboard focus.
+class PictureBox : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QLabel::paintEvent(event);
+        if (!hasFocus())
+            return;
+        QPainter painter(this);
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        // The box takes the focus only from the keyboard, so the mark always shows.
+        option.state |= QStyle::State_KeyboardFocusChange;
+        option.rect = contentsRect().adjusted(1, 1, -1, -1);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
+};
+
+QWidget *makePicture(QWidget *parent)
+{
+    auto *picture = new PictureBox(parent);
+    picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picture->setFocusPolicy(Qt::TabFocus);
+    return picture;
+}
+
+QWidget *makeImage(const Control &c, QWidget *parent)
+{
+    auto *image = new QLabel(parent);
+    const QImage drawn = crisp::read(c.text.toString(), "BMP");
+    // Where a pixel takes more than one device pixel, the picture carries them itself,
+    // so that the box shows it sharp instead of smoothing it up.
+    image->setPixmap(crisp::forScreen(drawn, parent->devicePixelRatioF()));
+    image->setVisible(false);
+    return image;
+}
+
+QWidget *make(const Control &c, QWidget *parent, QCompleter *placeholder)
+{
+    switch (c.kind) {
+    case Kind::Combo:
+        return makeCombo(c, parent, placeholder);
+    case Kind::Frame: {
+        // A group box border with an empty caption.
+        auto *frame = new QFrame(parent);
+        frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+        return frame;
+    }
+    case Kind::Label:
+        return makeLabel(c, parent);
+    case Kind::Text:
+        return makeText(c, parent);
+    case Kind::Button:
+        return new FaceButton(c.text.toString(), parent);
+    case Kind::Picture:
+        return makePicture(parent);
+    case Kind::Line:
+        return new QWidget(parent);
+    case Kind::Image:
+        return makeImage(c, parent);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+namespace {
+
+using Made = std::array<QWidget *, controls.size()>;
+
+template <typename T> T *take(const Made &made, std::size_t index)
+{
+    return static_cast<T *>(made[index]);
+}
+
+Controls typed(const Made &made)
+{
+    Controls c;
+    c.Комбо1 = take<QComboBox>(made, at(u"Комбо1", Kind::Combo));
+    c.Комбо2 = take<QComboBox>(made, at(u"Комбо2", Kind::Combo));
+    c.Комбо3 = take<QComboBox>(made, at(u"Комбо3", Kind::Combo));
+    c.Комбо4 = take<QComboBox>(made, at(u"Комбо4", Kind::Combo));
+    c.Комбо5 = take<QComboBox>(made, at(u"Комбо5", Kind::Combo));
+    c.Комбо6 = take<QComboBox>(made, at(u"Комбо6", Kind::Combo));
+    c.Текст1 = take<QLineEdit>(made, at(u"Текст1", Kind::Text));
+    c.Текст2 = take<QLineEdit>(made, at(u"Текст2", Kind::Text));
+    c.Текст3 = take<QLineEdit>(made, at(u"Текст3", Kind::Text));
+    c.Рамка1 = take<QFrame>(made, at(u"Рамка1", Kind::Frame));
+    c.Метка1 = take<QLabel>(made, at(u"Метка1", Kind::Label));
+    c.Метка2 = take<QLabel>(made, at(u"Метка2", Kind::Label));
+    c.Метка4 = take<QLabel>(made, at(u"Метка4", Kind::Label));
+    c.Метка5 = take<QLabel>(made, at(u"Метка5", Kind::Label));
+    c.Метка6 = take<QLabel>(made, at(u"Метка6", Kind::Label));
+    c.Метка7 = take<QLabel>(made, at(u"Метка7", Kind::Label));
+    c.Метка8 = take<QLabel>(made, at(u"Метка8", Kind::Label));
+    c.Метка9 = take<QLabel>(made, at(u"Метка9", Kind::Label));
+    c.Метка10 = take<QLabel>(made, at(u"Метка10", Kind::Label));
+    c.Метка11 = take<QLabel>(made, at(u"Метка11", Kind::Label));
+    c.Метка12 = take<QLabel>(made, at(u"Метка12", Kind::Label));
+    c.Метка13 = take<QLabel>(made, at(u"Метка13", Kind::Label));
+    c.Рисунок1 = take<QLabel>(made, at(u"Рисунок1", Kind::Picture));
+    c.Комманда1 = take<QPushButton>(made, at(u"Комманда1", Kind::Button));
+    c.Строка1 = made[at(u"Строка1", Kind::Line)];
+    c.Строка2 = made[at(u"Строка2", Kind::Line)];
+    using calc::Joint;
+    const auto image = [&made](Joint joint, std::size_t index) {
+        return std::pair{std::size_t(joint), take<QLabel>(made, index)};
+    };
+    for (const auto &[joint, label] :
+         {image(Joint::N1, at(u"И_Н1", Kind::Image)), image(Joint::N2, at(u"И_Н2", Kind::Image)),
+          image(Joint::T1, at(u"И_Т1", Kind::Image)), image(Joint::T3, at(u"И_Т3", Kind::Image)),
+          image(Joint::U4, at(u"И_У4", Kind::Image)), image(Joint::U5, at(u"И_У5", Kind::Image))})
+        c.images[joint] = label;
+    return c;
+}
+
+template <typename Rows, typename Field> QStringList textsOf(const Rows &rows, Field field)
+{
+    QStringList texts;
+    for (const auto &row : rows)
+        texts << (row.*field).toString();
+    return texts;
+}
+
+// A list's items, added after its stored text, which stays the list's text.
+void fill(QComboBox *list, const QStringList &items)
+{
+    const QString stored = list->currentText();
+    list->addItems(items);
+    list->setEditText(stored);
+}
+
+// The lists offer exactly what the calculation and the catalogue compare with, in
+// their tables' order. The brand list starts empty.
+void fillLists(const Controls &c)
+{
+    QStringList legs;
+    for (const calc::BaseMassRow &row : calc::baseMassTable)
+        legs << numbers::fromInt(int(row.leg), QLocale::c());
+    fill(c.Комбо1, legs);
+    fill(c.Комбо2, textsOf(calc::joints, &calc::JointRow::name));
+    fill(c.Комбо3, textsOf(calc::positionFactors, &calc::PositionFactor::position));
+    QStringList seams;
+    for (QStringView seam : calc::seamKinds)
+        seams << seam.toString();
+    fill(c.Комбо4, seams);
+    fill(c.Комбо5, textsOf(catalogue::areas, &catalogue::Area::name));
+}
+
+} // namespace
+
+Controls build(QWidget *form)
+{
+    Made made{};
+    QWidget *frame = nullptr;
+    QCompleter placeholder;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const Control &c = controls[i];
+        QWidget *parent = c.container == Container::Frame ? frame : form;
+        QWidget *w = make(c, parent, &placeholder);
+        made[i] = w;
+        w->setObjectName(c.name.toString());
+        if (c.kind == Kind::Line) {
+            // X1, Y1, X2, Y2: a 1-pixel line, both ends included
+            w->setGeometry(px(c.left), px(c.top), px(c.width) - px(c.left) + 1,
+                           px(c.height) - px(c.top) + 1);
+        } else {
+            w->setGeometry(px(c.left), px(c.top), px(c.width), px(c.height));
+        }
+        if (c.kind == Kind::Frame)
+            frame = w;
+        // Labels lie under the lists, boxes and the frame they touch.
+        if (c.kind == Kind::Label)
+            w->lower();
+    }
+    const Controls typedControls = typed(made);
+    fillLists(typedControls);
+    // The coefficient field is a working field: never shown, never focused.
+    typedControls.Текст1->setVisible(false);
+    typedControls.Текст1->setFocusPolicy(Qt::NoFocus);
+
+    // The keyboard focus follows the tab index.
+    std::array<std::size_t, controls.size()> byTab{};
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        if (controls[i].tabIndex != noTabStop)
+            byTab[n++] = i;
+    std::sort(byTab.begin(), byTab.begin() + n, [](std::size_t a, std::size_t b) {
+        return controls[a].tabIndex < controls[b].tabIndex;
+    });
+    QWidget *previous = nullptr;
+    for (std::size_t i = 0; i < n; ++i) {
+        QWidget *w = made[byTab[i]];
+        if (w->focusPolicy() == Qt::NoFocus)
+            continue;
+        if (previous)
+            QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+    return typedControls;
+}
+
+} // namespace definition
