@@ -3,27 +3,22 @@
 
 #include "app/commandline.h"
 
-#include <QCommandLineParser>
-
 namespace commandline {
 
 std::optional<QString> answer(const QStringList &arguments, const QLocale &locale)
 {
     const bool russian = locale.language() == QLocale::Russian;
-    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  russian ? QStringLiteral("Показать эту справку и выйти.")
-                                          : QStringLiteral("Show this help and exit."));
-    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     russian ? QStringLiteral("Показать версию и выйти.")
-                                             : QStringLiteral("Show the version and exit."));
-    QCommandLineParser parser;
-    parser.addOption(help);
-    parser.addOption(version);
-    // Unknown arguments are no error: the window opens as always.
-    (void)parser.parse(arguments);
+    // Only these four words, exactly, are the program's: every other argument belongs
+    // to the toolkit (-reverse, -style Fusion, -platform …) or is ignored, and a word
+    // of single-dash letters such as -reverse is no bundle of short options.
+    bool help = false, version = false;
+    for (const QString &argument : arguments.mid(1)) {
+        help = help || argument == u"--help" || argument == u"-h";
+        version = version || argument == u"--version" || argument == u"-v";
+    }
 
     const QString name = QStringLiteral(ELECTRODE_NAME " " ELECTRODE_VERSION "\n");
-    if (parser.isSet(help)) {
+    if (help) {
         const QString text =
             russian ? QStringLiteral("Использование: electrode-calc [--help | --version]\n"
                                      "Ориентировочный расчет массы сварочных электродов. Без "
@@ -37,7 +32,7 @@ std::optional<QString> answer(const QStringList &arguments, const QLocale &local
                                      "  -v, --version  Show the version and exit.\n");
         return text;
     }
-    if (parser.isSet(version))
+    if (version)
         return name;
     return std::nullopt;
 }

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: The electrode-calc developers
 
 #include "app/commandline.h"
+#include "app/displayguard.h"
 #include "app/platform/console.h"
 #include "app/fontpreload.h"
 #include "app/window/form.h"
@@ -21,7 +22,9 @@ int main(int argc, char *argv[])
     }
 
     FontPreload fonts;
+    DisplayGuard display(QLocale::system());
     QApplication app(argc, argv);
+    display.done();
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(ELECTRODE_APP_ID));
     QTranslator toolkitTexts;

@@ -26,6 +26,9 @@ MassResult computeMass(const MassInputs &in, const QLocale &locale)
     const bool seamKnown = continuous || in.seam == intermittentSeam;
 
     const JointRow *joint = findRow(joints, in.joint, &JointRow::name);
+    // The picture belongs to the joint text alone, whatever the other fields hold.
+    if (joint)
+        result.picture = joint->joint;
     const PositionFactor *position =
         findRow(positionFactors, in.position, &PositionFactor::position);
 
@@ -41,9 +44,6 @@ MassResult computeMass(const MassInputs &in, const QLocale &locale)
         base = joint->column == Column::Group1   ? row->group1
                : joint->column == Column::Group2 ? row->group2
                                                  : row->u5;
-
-    if (joint)
-        result.picture = joint->joint;
 
     const std::optional<double> coefficient = numbers::coefficientToDouble(in.coefficient, locale);
     if (!coefficient) {
@@ -85,20 +85,44 @@ MassResult computeMass(const MassInputs &in, const QLocale &locale)
     return result;
 }
 
+namespace {
+
+// The value of a text the calculation wrote (at most 15 significant digits) rounded
+// half-up to three decimals, on its decimal digits: a double read back from "0,5005"
+// lies just below the half, and rounding it in binary would show 0,5.
+double halfUpThousandths(double shown)
+{
+    // d.dddddddddddddde±x: the text's digits, exactly, since a double keeps 15 of them.
+    const QByteArray e = QByteArray::number(shown, 'e', 14);
+    const qint64 digits = (e.left(1) + e.mid(2, 14)).toLongLong();
+    const int exponent = e.mid(17).toInt();
+    // shown × 1000 = digits × 10^(exponent - 11); no digit below the thousandths when
+    // that power is not negative.
+    const int dropped = 11 - exponent;
+    if (dropped <= 0)
+        return shown;
+    if (dropped > 15)
+        return 0;
+    qint64 scale = 1;
+    for (int i = 1; i < dropped; ++i)
+        scale *= 10;
+    // The first dropped digit decides.
+    const qint64 thousandths = digits / (scale * 10) + ((digits / scale) % 10 >= 5 ? 1 : 0);
+    return double(thousandths) / 1000;
+}
+
+} // namespace
+
 std::optional<MassTexts> massTexts(double mass, const QLocale &locale)
 {
     MassTexts texts;
     texts.full = numbers::fromDouble(mass, locale);
     const std::optional<double> shown = numbers::toDouble(texts.full, locale);
-    if (!shown)
+    // The three-decimal step works on thousandths: a mass too large for them has no
+    // three-decimal text.
+    if (!shown || *shown < 0 || !std::isfinite(*shown * 1000 + 0.5))
         return std::nullopt;
-    const double scaled = *shown * 1000 + 0.5;
-    if (!std::isfinite(scaled))
-        return std::nullopt;
-    const double rounded = std::trunc(scaled) / 1000;
-    if (!std::isfinite(rounded))
-        return std::nullopt;
-    texts.rounded = numbers::fromDouble(rounded, locale);
+    texts.rounded = numbers::fromDouble(halfUpThousandths(*shown), locale);
     return texts;
 }
 

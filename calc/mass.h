@@ -14,7 +14,7 @@ namespace calc {
 
 enum class Status {
     Ok,
-    LegNotNumber,         // the leg text does not convert; nothing else was looked at
+    LegNotNumber,         // the leg text does not convert
     CoefficientNotNumber, // empty, not a number, or out of range
     LengthNotNumber,      // empty, not a number, or out of range
     NegativeLength,       // a length below zero: no seam is shorter than none
@@ -36,8 +36,8 @@ struct MassInputs {
 
 struct MassResult {
     Status status = Status::Ok;
-    // The joint whose picture the window shows; empty when the joint text names none,
-    // or when the calculation stopped before the picture (a leg that is not a number).
+    // The joint whose picture the window shows, whatever the other texts hold; empty
+    // when the joint text names none.
     std::optional<Joint> picture;
     double mass = 0; // kg; meaningful only when status is Ok
 };
@@ -47,7 +47,7 @@ std::optional<Joint> jointFromText(QStringView text);
 MassResult computeMass(const MassInputs &in, const QLocale &locale);
 
 // The two texts the result field shows one after the other: the mass at full precision,
-// then that text read back and rounded half-up to three decimals. Empty when either
+// then that text's decimal value rounded half-up to three decimals. Empty when either
 // step leaves the range of a double.
 struct MassTexts {
     QString full;

@@ -171,6 +171,11 @@ public:
         const auto description = catalogue::areaDescription(text(QStringLiteral("Комбо5")));
         if (text(QStringLiteral("Метка10")) != (description ? description->toString() : QString()))
             return QStringLiteral("description");
+        const QString joint = text(QStringLiteral("Комбо2"));
+        if (calc::jointFromText(joint) &&
+            (!pictureIs(joint) || get<QLabel>(QStringLiteral("Рисунок1"))->accessibleDescription() !=
+                                      QStringLiteral("Тип соединения ") + joint))
+            return QStringLiteral("picture");
         const QStringList in{text("Комбо1"), text("Комбо2"), text("Комбо3"),
                              text("Комбо4"), text("Текст1"), text("Текст2")};
         const calc::MassResult r =

@@ -80,6 +80,13 @@ void TstMass::shown_data()
         << QStringList{"2", "Н1", "Нижнее", "сплошной", "1,7", "9"} << "0";
     QTest::newRow("half a gram rounds up")
         << QStringList{"2", "Н1", "Нижнее", "сплошной", "1,7", "10"} << "0,001";
+    // Exact halves of a gram, as the calculation writes them, round up.
+    QTest::newRow("0,5005 rounds up")
+        << QStringList{"2", "Н1", "Нижнее", "сплошной", "1,7", "9100"} << "0,501";
+    QTest::newRow("2,0075 rounds up")
+        << QStringList{"2", "Н1", "Нижнее", "сплошной", "1,7", "36500"} << "2,008";
+    QTest::newRow("0,0005 rounds up")
+        << QStringList{"2", "У5", "Нижнее", "сплошной", "1,7", "5"} << "0,001";
     QTest::newRow("zero length") << QStringList{"5", "Н1", "Нижнее", "сплошной", "1,7", "0"} << "0";
     QTest::newRow("negative zero length")
         << QStringList{"5", "Н1", "Нижнее", "сплошной", "1,7", "-0"} << "0";
@@ -174,9 +181,9 @@ void TstMass::picture_data()
     QTest::newRow("unknown leg still shows the joint") << "7"
                                                        << "Н2"
                                                        << "1000" << int(calc::Joint::N2);
-    QTest::newRow("leg not a number stops before") << ""
-                                                   << "Н2"
-                                                   << "1000" << -1;
+    QTest::newRow("leg not a number still shows the joint") << ""
+                                                            << "Н2"
+                                                            << "1000" << int(calc::Joint::N2);
     QTest::newRow("unknown joint") << "5"
                                    << "Н3"
                                    << "1000" << -1;

@@ -6,10 +6,14 @@
 
 #include "formdriver.h"
 
+#include "app/toolkittexts.h"
+
+#include <QAbstractItemView>
 #include <QEventLoop>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTimer>
+#include <QTranslator>
 
 class TstStartup : public QObject
 {
@@ -27,6 +31,8 @@ private Q_SLOTS:
     void pickBrand();
     void pickInputs_data();
     void pickInputs();
+    void drawingFollowsJoint_data();
+    void drawingFollowsJoint();
     void lengthEdits();
     void listEditsRecompute_data();
     void listEditsRecompute();
@@ -34,6 +40,8 @@ private Q_SLOTS:
     void exitButtonEndsTheProgram();
     void keysOnExitButton_data();
     void keysOnExitButton();
+    void leftToRightAlways_data();
+    void leftToRightAlways();
 };
 
 namespace {
@@ -135,13 +143,14 @@ void TstStartup::pickArea_data()
                                   << "0,24" << 1;
     QTest::newRow("simple corrosion") << "антикоррозионные простые" << 1 << "ОЗЛ-8"
                                       << "Э-07Х20Н9"
-                                      << "0,226" << 0;
+                                      << "0,226" << 1;
     QTest::newRow("critical corrosion") << "антикоррозионные ответственные" << 4 << "ОЗЛ-7"
                                         << "Э-08Х20Н9Г2Б"
-                                        << "0,226" << 0;
+                                        << "0,226" << 1;
 }
 
-// The mass follows the area only through the coefficient's change.
+// The mass follows the area only through the coefficient's write, once, also where the
+// coefficient's text stays the same.
 void TstStartup::pickArea()
 {
     QFETCH(QString, area);
@@ -260,6 +269,36 @@ void TstStartup::pickInputs()
     QVERIFY(d.pictureIs(joint));
 }
 
+// The drawing belongs to the joint's text alone: in every state of the leg, the empty
+// result included.
+void TstStartup::drawingFollowsJoint_data()
+{
+    QTest::addColumn<int>("backspaces"); // in the leg list, before the pick
+    QTest::addColumn<QString>("leg");
+    QTest::addColumn<QString>("joint");
+    for (const char *joint : {"Н1", "Н2", "Т1", "Т3", "У4", "У5"}) {
+        QTest::addRow("leg 5, %s", joint) << 0 << "5" << QString::fromUtf8(joint);
+        QTest::addRow("leg erased, %s", joint) << 1 << "" << QString::fromUtf8(joint);
+    }
+}
+
+void TstStartup::drawingFollowsJoint()
+{
+    QFETCH(int, backspaces);
+    QFETCH(QString, leg);
+    QFETCH(QString, joint);
+    FormDriver d(ru);
+    d.focus("Комбо1");
+    d.end();
+    d.backspace(backspaces);
+    QCOMPARE(d.text("Комбо1"), leg);
+    QVERIFY(d.pick("Комбо2", joint));
+    QVERIFY(d.pictureIs(joint));
+    QCOMPARE(d.get<QLabel>("Рисунок1")->accessibleDescription(),
+             QStringLiteral("Тип соединения ") + joint);
+    QCOMPARE(d.staleOutput(), QString());
+}
+
 // Every keystroke in the length recomputes; the empty length empties the result.
 void TstStartup::lengthEdits()
 {
@@ -274,6 +313,14 @@ void TstStartup::lengthEdits()
     QCOMPARE(shown, (QStringList{"100 0,023", "10 0,002", "1 0", " "}));
     d.type("2500");
     QCOMPARE(d.result(), QStringLiteral("0,565"));
+
+    // A mass longer than its field shows its first digits, never only its last ones.
+    d.backspace(4);
+    d.type("9999999999999999");
+    QCOMPARE(d.result(), QStringLiteral("2258823529411,77"));
+    auto *result = d.get<QLineEdit>("Текст3");
+    QCOMPARE(result->cursorPosition(), 0);
+    QVERIFY(result->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() < result->width() / 4);
 }
 
 // A user's edit of a list's text applies like a pick: backspace, delete, paste, drop
@@ -429,6 +476,43 @@ void TstStartup::keysOnExitButton()
     d.focus("Комманда1");
     d.key(key, text, modifiers);
     QCOMPARE(clicked.count(), presses);
+}
+
+// The layout is absolute: neither the toolkit's -reverse nor a right-to-left language
+// of its own texts mirrors the window or its lists.
+void TstStartup::leftToRightAlways_data()
+{
+    QTest::addColumn<QString>("language"); // of the toolkit's texts, installed after
+    QTest::addColumn<bool>("reverse");      // the application right to left before
+    QTest::newRow("-reverse") << QString() << true;
+    QTest::newRow("Hebrew") << "he" << false;
+    QTest::newRow("Arabic") << "ar" << false;
+    QTest::newRow("Persian after -reverse") << "fa" << true;
+}
+
+void TstStartup::leftToRightAlways()
+{
+    QFETCH(QString, language);
+    QFETCH(bool, reverse);
+    if (reverse)
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    FormDriver d(ru);
+    QTranslator translator;
+    if (!language.isEmpty()) {
+        if (!toolkittexts::install(translator, QLocale(language)))
+            QSKIP("the toolkit's translation is not installed");
+        QCoreApplication::processEvents(); // the language change
+    }
+    QCOMPARE(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+    QCOMPARE(d.form.layoutDirection(), Qt::LeftToRight);
+    for (const char *list : {"Комбо1", "Комбо5", "Комбо6"}) {
+        auto *combo = d.get<QComboBox>(list);
+        combo->showPopup();
+        QCOMPARE(combo->view()->window()->layoutDirection(), Qt::LeftToRight);
+        combo->hidePopup();
+        QCOMPARE(combo->layoutDirection(), Qt::LeftToRight);
+    }
+    QCoreApplication::removeTranslator(&translator);
 }
 
 QTEST_MAIN(TstStartup)

@@ -103,13 +103,20 @@ bool InputGate::takesInputMethod(const QInputMethodEvent &event) const
     return takesText(event.commitString()) && takesText(event.preeditString());
 }
 
+// The standard menu's Paste, found by what the toolkit names it, however the menu is
+// drawn: newer toolkits name the action "edit-paste"; before, its text is the toolkit's
+// own (translated) "&Paste", with or without the shortcut after a tab.
+bool InputGate::isPaste(const QAction &action)
+{
+    return action.objectName() == u"edit-paste" ||
+           action.text().section(u'\t', 0, 0) == QLineEdit::tr("&Paste");
+}
+
 void InputGate::showMenuWithoutPaste(QLineEdit *edit, const QContextMenuEvent &event)
 {
     QMenu *menu = edit->createStandardContextMenu();
-    const QString pasteKey =
-        QLatin1Char('\t') + QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
     for (QAction *action : menu->actions())
-        if ((!pasteKey.isEmpty() && action->text().endsWith(pasteKey)) || action->menu())
+        if (isPaste(*action) || action->menu())
             menu->removeAction(action); // pasting, and inserting control characters
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event.globalPos());

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringView>
 
+class QAction;
 class QContextMenuEvent;
 class QInputMethodEvent;
 class QKeyEvent;
@@ -34,6 +35,7 @@ private:
     bool takesKey(const QKeyEvent &key) const;
     bool takesInputMethod(const QInputMethodEvent &event) const;
     bool takesText(QStringView text) const;
+    static bool isPaste(const QAction &action);
     static void showMenuWithoutPaste(QLineEdit *edit, const QContextMenuEvent &event);
 
     QString allowed_;

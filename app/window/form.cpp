@@ -115,12 +115,31 @@ void Форма1::wire()
     new InputGate(ui.Текст3, keyrule::noCharacters, Pastes::Refused);
 }
 
-// The result field shows the computed mass, or what the user's deletions left of it;
-// whatever else reached it is taken back.
+// The result field shows the computed mass or nothing: the user may delete the mass,
+// not turn it into another number, so a deletion empties the field whole; whatever
+// else reached it is taken back.
 void Форма1::keepResult(const QString &edited)
 {
-    if (!keyrule::remainsAfterDeleting(edited, computed_))
-        ui.Текст3->setText(computed_);
+    showResult(keyrule::remainsAfterDeleting(edited, computed_) ? QString() : computed_);
+}
+
+// Its first digits in sight: a text longer than the field starts at its beginning, so
+// that the magnitude is never misread.
+void Форма1::showResult(const QString &text)
+{
+    ui.Текст3->setText(text);
+    ui.Текст3->setCursorPosition(0);
+}
+
+// Writes the coefficient. Its Change runs AA even where the text stays the same (the
+// toolkit raises none then), so that a pick always shows the mass of what is on screen:
+// the shown mass may have been deleted meanwhile.
+void Форма1::writeCoefficient(const QString &text)
+{
+    if (ui.Текст1->text() == text)
+        AA();
+    else
+        ui.Текст1->setText(text);
 }
 
 // Writes a list's text from code: no Click follows. The item of that text, if any,

@@ -41,6 +41,8 @@ protected:
 private:
     void wire();
     void keepResult(const QString &edited);
+    void showResult(const QString &text);
+    void writeCoefficient(const QString &text);
     QLabel *imageOf(calc::Joint joint) const;
     static void setListText(QComboBox *list, const QString &text);
 

@@ -6,6 +6,7 @@
 #include "app/window/definition.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -128,6 +129,11 @@ void setBackground(QWidget *w, const QColor &colour)
 
 void prepare(QWidget *form)
 {
+    // The layout is absolute and fixed: left to right whatever the language, the
+    // toolkit's translation (which makes Hebrew, Arabic or Persian right to left) or
+    // its -reverse option say. Set explicitly, no later translation overrides it.
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    form->setLayoutDirection(Qt::LeftToRight);
     // The application's too, for the windows of the window: the lists' popups and the
     // context menus.
     useOwnStyle();

@@ -44,7 +44,7 @@ void Форма1::Тип()
     const QString type = brand ? brand->type.toString() : QString();
     ui.Метка13->setText(type);
     ui.Метка13->setAccessibleDescription(type);
-    ui.Текст1->setText(brand ? brand->coefficient.toString() : QString());
+    writeCoefficient(brand ? brand->coefficient.toString() : QString());
 }
 
 QLabel *Форма1::imageOf(calc::Joint joint) const
@@ -84,5 +84,5 @@ void Форма1::AA()
     }
     ui.Текст3->setText(texts->full);
     computed_ = texts->rounded;
-    ui.Текст3->setText(computed_);
+    showResult(computed_);
 }

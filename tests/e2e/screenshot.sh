@@ -29,9 +29,37 @@ colours() { convert "$work/shot.png" -crop "$1" -unique-colors txt:- | grep -c "
 [ "$(colours 440x30+0+8 '#C00000')" -ge 1 ] || fail "the title is not deep red"
 
 # The window manager is offered moving, minimizing and closing, neither maximizing nor
-# resizing (_MOTIF_WM_HINTS functions: resize 2, maximize 16).
+# resizing (_MOTIF_WM_HINTS functions: resize 2, maximize 16), and draws no maximize
+# button and no resize handles (decorations: resize handles 4, maximize 64).
 hints=$(xprop -id "$window" _MOTIF_WM_HINTS | sed 's/.*= //')
 functions=$(cut -d, -f2 <<<"$hints" | tr -d ' ')
+decorations=$(cut -d, -f3 <<<"$hints" | tr -d ' ')
 [ -n "$functions" ] && [ $((functions & 18)) -eq 0 ] || fail "_MOTIF_WM_HINTS offers resizing or maximizing: $hints"
+[ -n "$decorations" ] && [ $((decorations & 68)) -eq 0 ] ||
+    fail "_MOTIF_WM_HINTS decorates with a maximize button or resize handles: $hints"
+kill "$app"
+wait "$app" 2>/dev/null || true
+app=
+
+# Left to right always: in right-to-left languages and with -reverse the window is the
+# same picture, but for the result's decimal separator.
+mv "$work/shot.png" "$work/ru.png"
+masked() { convert "$1" -fill black -draw "rectangle 184,376 372,402" "$2"; }
+same_as() { # reference, then what differs
+    local diff
+    masked "$work/$1.png" "$work/a.png"
+    masked "$work/shot.png" "$work/b.png"
+    diff=$(compare -metric AE "$work/a.png" "$work/b.png" /dev/null 2>&1 || true)
+    [ "$diff" = "0" ] || fail "$2: $diff pixels differ from $1"
+}
+shoot_window "$program" -reverse
+same_as ru "-reverse"
+kill "$app"; wait "$app" 2>/dev/null || true; app=
+for lang in he_IL.UTF-8 ar_EG.UTF-8; do
+    locale -a | grep -qix "${lang/UTF-8/utf8}" || fail "the locale $lang is missing"
+    shoot_window env LANG="$lang" LC_ALL="$lang" "$program"
+    same_as ru "$lang"
+    kill "$app"; wait "$app" 2>/dev/null || true; app=
+done
 
 echo "1 passed, 0 failed"
