@@ -127,8 +127,10 @@ msiexec /x "$work/newer.msi" || fail "the silent uninstall failed"
 [ -z "$(cd "$drive" && find . -iname '*.lnk')" ] || fail "a shortcut is left"
 ! grep -qF -e "$name" -e "$newer_code" -e "$code" <<<"$(entries)" || fail "an uninstall entry is left"
 echo "uninstall: no file, folder, shortcut or entry left"
-# The prefix's processes end before the X server they draw on.
+# The prefix's processes end before the X server they draw on; a failed run leaves the
+# prefix to look into.
 server=$(dirname "$(realpath "$wine")")/wineserver
 [ -x "$server" ] || server=wineserver
 "$server" -k 2>/dev/null || true
+rm -rf "$WINEPREFIX"
 echo "MSI: all passed"
