@@ -62,4 +62,19 @@ for lang in he_IL.UTF-8 ar_EG.UTF-8; do
     kill "$app"; wait "$app" 2>/dev/null || true; app=
 done
 
+# The toolkit's own texts follow the user's language: the length field's context menu
+# is wider in Russian ("Отменить действие") than in English ("Undo").
+menu_width() {
+    shoot_window env LANG="$1" LC_ALL="$1" "$program"
+    xdotool mousemove --window "$window" 300 340 click 3
+    sleep 0.7
+    import -window root "$work/menu.png"
+    kill "$app"; wait "$app" 2>/dev/null || true; app=
+    # The rightmost pixel of the menu's first row that is not the screen's black.
+    convert "$work/menu.png" -crop 500x1+300+352 txt:- | grep -v '#000000' | tail -n 1 | cut -d, -f1
+}
+ru_menu=$(menu_width ru_RU.UTF-8)
+en_menu=$(menu_width en_US.UTF-8)
+[ "$ru_menu" -gt "$en_menu" ] || fail "the context menu is not in Russian: $ru_menu px wide, English $en_menu px"
+
 echo "1 passed, 0 failed"
