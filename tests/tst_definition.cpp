@@ -386,17 +386,22 @@ void TstDefinition::pictureBoxMarksItsFocus()
         QCOMPARE(with.pixel(x, 0), without.pixel(x, 0));
 }
 
-// The face the window definition asks for comes first wherever it is installed, as on
-// Windows; then the faces the layout is measured in; without any of them, the fallback
-// that the font set under test expects (a sans-serif face, where one fits).
+// The face the window definition asks for comes first wherever it is installed as a
+// scalable face with Cyrillic, then its outline twin, as on Windows; then the faces the
+// layout is measured in; without any of them, the fallback that the font set under
+// test expects (a sans-serif face, where one fits).
 void TstDefinition::windowsFaceFirst()
 {
     Форма1 form(ru);
     QString expected;
-    for (const char *family :
-         {"MS Sans Serif", "Liberation Sans", "Arimo", "DejaVu Sans Condensed"})
-        if (expected.isEmpty() && QFontDatabase::hasFamily(QString::fromLatin1(family)))
-            expected = QString::fromLatin1(family);
+    for (const char *name : {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arimo",
+                             "DejaVu Sans Condensed"}) {
+        const QString family = QString::fromLatin1(name);
+        if (expected.isEmpty() && QFontDatabase::hasFamily(family) &&
+            QFontDatabase::isSmoothlyScalable(family) &&
+            QFontDatabase::writingSystems(family).contains(QFontDatabase::Cyrillic))
+            expected = family;
+    }
     qInfo("window face %s, stretch %d, %d px", qPrintable(form.font().family()),
           form.font().stretch(), form.font().pixelSize());
     if (expected.isEmpty())

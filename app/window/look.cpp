@@ -156,17 +156,24 @@ Face fallbackFace()
     return Face{sans.value(0, others.value(0))};
 }
 
-// The face the window definition asks for where it is installed, otherwise a face whose
-// widths the layout is measured in, otherwise the fallback. Only the face found is
-// named: each name in a font's list costs a fallback search per script when text is
-// first laid out.
+// The face the window definition asks for, "MS Sans Serif", where it is scalable; then
+// "Microsoft Sans Serif", its outline twin with the same widths, which every Windows 10
+// and 11 has. Windows' own "MS Sans Serif" is bitmap strikes (sserife.fon), which a
+// scale of 125 % or more can only stretch, and Qt finds no Cyrillic in them under Wine.
+// Then the faces whose widths the layout is measured in, then the fallback. Tahoma is
+// not named: every Windows that has it has Microsoft Sans Serif too, and Wine's copy
+// draws its bold with the regular outlines. A named face counts only where it is
+// scalable and has Cyrillic. Only the face found is named: each name in a font's list
+// costs a fallback search per script when text is first laid out.
 const Face &windowFace()
 {
     static const Face face = [] {
-        for (const char16_t *name :
-             {u"MS Sans Serif", u"Liberation Sans", u"Arimo", u"DejaVu Sans Condensed"}) {
+        for (const char16_t *name : {u"MS Sans Serif", u"Microsoft Sans Serif", u"Liberation Sans",
+                                     u"Arimo", u"DejaVu Sans Condensed"}) {
             const QString candidate = QString::fromUtf16(name);
-            if (QFontDatabase::hasFamily(candidate))
+            if (QFontDatabase::hasFamily(candidate) &&
+                QFontDatabase::isSmoothlyScalable(candidate) &&
+                QFontDatabase::writingSystems(candidate).contains(QFontDatabase::Cyrillic))
                 return Face{candidate};
         }
         return fallbackFace();
