@@ -234,8 +234,10 @@ void TstDefinition::captionsFit()
     const QFontMetrics fm(label->font());
     const QRect needed =
         fm.boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, text);
-    QVERIFY2(needed.height() <= lines * fm.lineSpacing(), qPrintable(label->font().family()));
-    QVERIFY(needed.height() <= label->height());
+    // The lines the label lays out; their unrounded heights may add up to a pixel more.
+    const int shown = qRound(needed.height() / QFontMetricsF(label->font()).lineSpacing());
+    QVERIFY2(shown <= lines, qPrintable(label->font().family()));
+    QVERIFY2(needed.height() <= label->height(), qPrintable(QString::number(needed.height())));
     if (lines == 1)
         QVERIFY2(fm.horizontalAdvance(text) <= label->width(),
                  qPrintable(QString::number(fm.horizontalAdvance(text))));
@@ -265,10 +267,15 @@ void TstDefinition::look()
     QCOMPARE(form.palette().color(QPalette::Window), QColor(255, 255, 215));
 
     auto *title = form.findChild<QLabel *>(QStringLiteral("Метка6"));
-    QCOMPARE(title->font().pixelSize(), look::titleFontPixels);
     QVERIFY(title->font().bold());
-    QCOMPARE(form.font().pixelSize(), look::fontPixels);
     QVERIFY(form.font().bold());
+    if (qEnvironmentVariableIsEmpty("ELECTRODE_FALLBACK_FACE")) {
+        QCOMPARE(title->font().pixelSize(), look::titleFontPixels);
+        QCOMPARE(form.font().pixelSize(), look::fontPixels);
+    } else { // a fallback face may be drawn smaller, so that every caption fits
+        QVERIFY(form.font().pixelSize() <= look::fontPixels);
+        QVERIFY(title->font().pixelSize() > form.font().pixelSize());
+    }
     auto *type = form.findChild<QLabel *>(QStringLiteral("Метка13"));
     QCOMPARE(type->frameShape(), QFrame::Box);
     QCOMPARE(type->frameShadow(), QFrame::Plain);
@@ -379,17 +386,26 @@ void TstDefinition::pictureBoxMarksItsFocus()
         QCOMPARE(with.pixel(x, 0), without.pixel(x, 0));
 }
 
-// The face the window definition asks for comes first wherever it is installed, as on
-// Windows; then the faces the layout is measured in.
+// The face the window definition asks for comes first wherever it is installed as a
+// scalable face with Cyrillic, then its outline twin, as on Windows; then the faces the
+// layout is measured in; without any of them, the fallback that the font set under
+// test expects (a sans-serif face, where one fits).
 void TstDefinition::windowsFaceFirst()
 {
     Форма1 form(ru);
     QString expected;
-    for (const char *family :
-         {"MS Sans Serif", "Liberation Sans", "Arimo", "DejaVu Sans Condensed"})
-        if (expected.isEmpty() && QFontDatabase::hasFamily(QString::fromLatin1(family)))
-            expected = QString::fromLatin1(family);
-    qInfo("window face %s", qPrintable(form.font().family()));
+    for (const char *name : {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arimo",
+                             "DejaVu Sans Condensed"}) {
+        const QString family = QString::fromLatin1(name);
+        if (expected.isEmpty() && QFontDatabase::hasFamily(family) &&
+            QFontDatabase::isSmoothlyScalable(family) &&
+            QFontDatabase::writingSystems(family).contains(QFontDatabase::Cyrillic))
+            expected = family;
+    }
+    qInfo("window face %s, stretch %d, %d px", qPrintable(form.font().family()),
+          form.font().stretch(), form.font().pixelSize());
+    if (expected.isEmpty())
+        expected = qEnvironmentVariable("ELECTRODE_FALLBACK_FACE");
     if (expected.isEmpty())
         QSKIP("none of the named faces is installed");
     QCOMPARE(form.font().family(), expected);

@@ -4,80 +4,180 @@
 #include "app/window/look.h"
 
 #include "app/window/definition.h"
+#include "catalogue/tables.h"
 
 #include <QApplication>
 #include <QGuiApplication>
 #include <QFont>
 #include <QFontDatabase>
-#include <QFontMetricsF>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRawFont>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QWidget>
 
 #include <algorithm>
-#include <cmath>
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace look {
 
 namespace {
 
-// How much wider than its label the widest caption is in the face: at most 1 fits.
-qreal overflowIn(const QString &family)
+// A text as a label of the window holds it: word-wrapped in the label's width, from
+// its top, in the window's face at the given size.
+struct Caption {
+    QString text;
+    QSize box;
+    int pixels;
+};
+
+// Every text the window shows in a label of its own: the captions, the title and each
+// area description in the description's label.
+std::vector<Caption> captions()
 {
-    qreal worst = 0;
+    std::vector<Caption> all;
     for (const definition::Control &c : definition::controls) {
-        if (c.kind != definition::Kind::Label || c.text.startsWith(u"Метка") ||
-            c.name == u"Метка9" || c.name == u"Метка11" || c.name == u"Метка12")
+        if (c.kind != definition::Kind::Label)
             continue;
-        QFont font(family);
-        font.setPixelSize(c.name == u"Метка6" ? titleFontPixels : fontPixels);
-        font.setWeight(QFont::Bold);
-        const qreal advance = QFontMetricsF(font).horizontalAdvance(c.text.toString());
-        worst = std::max(worst, advance / definition::px(c.width));
+        const QSize box(definition::px(c.width), definition::px(c.height));
+        if (c.name == u"Метка10") {
+            for (const catalogue::Area &area : catalogue::areas)
+                all.push_back({area.description.toString(), box, fontPixels});
+        } else if (!c.text.startsWith(u"Метка")) {
+            all.push_back(
+                {c.text.toString(), box, c.name == u"Метка6" ? titleFontPixels : fontPixels});
+        }
     }
-    return worst;
+    return all;
 }
 
 struct Face {
     QString family;
-    int stretch = 100; // percent of the face's own width
+    int stretch = 100;       // percent of the face's own width
+    int pixels = fontPixels; // the size of the window's text; the title's in proportion
 };
 
-// "MS Sans Serif" where it is installed; otherwise a bold face with Cyrillic glyphs
-// whose widths let every caption fit on its line. Only the face found is named: each
-// name in a font's list costs a fallback search per script when text is first laid out.
-// Without any of the named faces, the first installed face in which every caption
-// fits, or the narrowest one, drawn narrower still until the captions fit.
+QFont fontOf(const Face &face, int pixels)
+{
+    QFont font(face.family);
+    if (face.stretch != 100)
+        font.setStretch(face.stretch);
+    font.setPixelSize(pixels == fontPixels ? face.pixels
+                                           : qRound(qreal(pixels) * face.pixels / fontPixels));
+    font.setWeight(QFont::Bold);
+    return font;
+}
+
+// Whether every text fits its label in the face, as the label lays it out: no line
+// wider than the label, no line below its bottom, and a caption whose label holds one
+// line on that line.
+bool fits(const Face &face, const std::vector<Caption> &texts)
+{
+    return std::all_of(texts.begin(), texts.end(), [&face](const Caption &c) {
+        const QFontMetrics metrics(fontOf(face, c.pixels));
+        const QRect needed =
+            metrics.boundingRect(QRect(0, 0, c.box.width(), 1 << 20), Qt::TextWordWrap, c.text);
+        return needed.width() <= c.box.width() && needed.height() <= c.box.height() &&
+               (c.box.height() >= 2 * metrics.lineSpacing() ||
+                metrics.horizontalAdvance(c.text) <= c.box.width());
+    });
+}
+
+// Whether the face is a sans-serif one: as its PANOSE classification says, or, where
+// the face does not say, as its name does.
+bool isSans(const QString &family)
+{
+    QFont font(family);
+    font.setPixelSize(fontPixels);
+    const QByteArray os2 = QRawFont::fromFont(font).fontTable("OS/2");
+    constexpr int familyKind = 32, serifStyle = 33; // bFamilyType, bSerifStyle
+    constexpr char latinText = 2, firstSerif = 2, firstSans = 11, lastSans = 15;
+    if (os2.size() > serifStyle && os2[familyKind] == latinText && os2[serifStyle] >= firstSerif)
+        return os2[serifStyle] >= firstSans && os2[serifStyle] <= lastSans;
+    return family.split(u' ').contains(u"Sans");
+}
+
+// The narrowest the fallback draws a face, and its smallest text: a face squeezed
+// further reads worse than the same face a pixel smaller.
+constexpr int leastStretch = 85;
+constexpr int leastPixels = 10;
+
+// The widest stretch, down to leastStretch, at which every text fits, or 0.
+int widestFitting(Face face, const std::vector<Caption> &texts)
+{
+    face.stretch = 100;
+    if (fits(face, texts))
+        return 100;
+    face.stretch = leastStretch;
+    if (!fits(face, texts))
+        return 0;
+    int fitting = leastStretch, tooWide = 100;
+    while (tooWide - fitting > 1) {
+        face.stretch = (fitting + tooWide) / 2;
+        (fits(face, texts) ? fitting : tooWide) = face.stretch;
+    }
+    return fitting;
+}
+
+// Where none of the named faces is installed: a scalable, proportional face with
+// Cyrillic glyphs in which every text fits its label, in width and in height.
+// Sans-serif faces come first, then the others; among them the largest text, then the
+// widest stretch (a face drawn narrower where it must), then the name's order. The
+// choice depends only on the faces installed, not on the desktop's aliases.
+Face fallbackFace()
+{
+    const std::vector<Caption> texts = captions();
+    QStringList sans, others;
+    for (const QString &family : QFontDatabase::families(QFontDatabase::Cyrillic)) {
+        if (QFontDatabase::isFixedPitch(family) || !QFontDatabase::isSmoothlyScalable(family))
+            continue;
+        (isSans(family) ? sans : others) << family;
+    }
+    for (QStringList *kind : {&sans, &others}) {
+        std::sort(kind->begin(), kind->end());
+        for (int pixels = fontPixels; pixels >= leastPixels; --pixels) {
+            Face best{QString(), 0, pixels};
+            for (const QString &family : std::as_const(*kind)) {
+                const int stretch = widestFitting(Face{family, 100, pixels}, texts);
+                if (stretch > best.stretch)
+                    best = Face{family, stretch, pixels};
+                if (stretch == 100)
+                    break;
+            }
+            if (best.stretch > 0)
+                return best;
+        }
+    }
+    return Face{sans.value(0, others.value(0))};
+}
+
+// The face the window definition asks for, "MS Sans Serif", where it is scalable; then
+// "Microsoft Sans Serif", its outline twin with the same widths, which every Windows 10
+// and 11 has. Windows' own "MS Sans Serif" is bitmap strikes (sserife.fon), which a
+// scale of 125 % or more can only stretch, and Qt finds no Cyrillic in them under Wine.
+// Then the faces whose widths the layout is measured in, then the fallback. Tahoma is
+// not named: every Windows that has it has Microsoft Sans Serif too, and Wine's copy
+// draws its bold with the regular outlines. A named face counts only where it is
+// scalable and has Cyrillic. Only the face found is named: each name in a font's list
+// costs a fallback search per script when text is first laid out.
 const Face &windowFace()
 {
     static const Face face = [] {
-        for (const char16_t *name :
-             {u"MS Sans Serif", u"Liberation Sans", u"Arimo", u"DejaVu Sans Condensed"}) {
+        for (const char16_t *name : {u"MS Sans Serif", u"Microsoft Sans Serif", u"Liberation Sans",
+                                     u"Arimo", u"DejaVu Sans Condensed"}) {
             const QString candidate = QString::fromUtf16(name);
-            if (QFontDatabase::hasFamily(candidate))
+            if (QFontDatabase::hasFamily(candidate) &&
+                QFontDatabase::isSmoothlyScalable(candidate) &&
+                QFontDatabase::writingSystems(candidate).contains(QFontDatabase::Cyrillic))
                 return Face{candidate};
         }
-        Face best{QStringLiteral("Sans Serif")};
-        qreal bestOverflow = overflowIn(best.family);
-        for (const QString &family : QFontDatabase::families(QFontDatabase::Cyrillic)) {
-            if (bestOverflow <= 1)
-                break;
-            if (QFontDatabase::isFixedPitch(family) || !QFontDatabase::isSmoothlyScalable(family))
-                continue;
-            const qreal overflow = overflowIn(family);
-            if (overflow < bestOverflow) {
-                best.family = family;
-                bestOverflow = overflow;
-            }
-        }
-        if (bestOverflow > 1)
-            best.stretch = int(std::floor(100 / bestOverflow));
-        return best;
+        return fallbackFace();
     }();
     return face;
 }
@@ -93,12 +193,7 @@ void setRole(QWidget *w, QPalette::ColorRole role, const QColor &colour)
 
 QFont windowFont(int pixels)
 {
-    QFont font(windowFace().family);
-    if (windowFace().stretch != 100)
-        font.setStretch(windowFace().stretch);
-    font.setPixelSize(pixels);
-    font.setWeight(QFont::Bold);
-    return font;
+    return fontOf(windowFace(), pixels);
 }
 
 QPalette palette()

@@ -34,7 +34,8 @@ void setBackground(QWidget *w, const QColor &colour);
 // buttons, with the window's background, whatever the desktop's scheme.
 QPalette palette();
 
-// The window's bold face at the given pixel size.
+// The window's bold face at the given pixel size; where no named face is installed and
+// the fallback fits only smaller, at a size smaller in proportion.
 QFont windowFont(int pixels = fontPixels);
 
 // Makes the window's own widget style the application's: Fusion, which fits its

@@ -14,6 +14,13 @@ start_x 1024x768
 wine=${WINE:-$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)}
 export WINEPREFIX=${WINEPREFIX:-$bin/../wine} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 "$wine" wineboot --init >/dev/null 2>&1 || true
+# Windows' own faces (fonts-wine: "MS Sans Serif" as bitmap strikes, Tahoma), in the
+# folder where Windows keeps them: Debian's Wine looks for them beside its data folder,
+# where the package does not put them, and would otherwise show the host's faces only.
+fonts="$WINEPREFIX/drive_c/windows/Fonts"
+[ -d /usr/share/wine/fonts ] || fail "fonts-wine is not installed"
+mkdir -p "$fonts"
+cp -u /usr/share/wine/fonts/* "$fonts/"
 failed=0
 
 # Wine hands a test's output to no terminal: Qt Test writes it to a file instead.
