@@ -7,9 +7,10 @@
 // no size is blurred. Usage:
 //   icon-sizes OUTDIR NAME DRAWN.ico... --theme SIZE... --windows SIZE...
 // writes OUTDIR/hicolor/<n>x<n>/apps/NAME.png for each theme size n, the program's
-// icon for Windows with every Windows size as OUTDIR/NAME.ico, and the 32-pixel art as
-// OUTDIR/window-icon.bmp, which the program reads with the toolkit's own BMP reader,
-// as it reads the joint pictures.
+// icon for Windows with every Windows size as OUTDIR/NAME.ico, and for the window the
+// 32-pixel art as OUTDIR/window-icon.bmp and each other drawing as
+// OUTDIR/window-icon-<n>.bmp, which the program reads with the toolkit's own BMP
+// reader, as it reads the joint pictures.
 
 #include "app/window/crisp.h"
 #include "app/window/icon.h"
@@ -51,7 +52,8 @@ bool save(const QString &file, const QByteArray &bytes)
 int main(int argc, char *argv[])
 {
     if (argc < 4) {
-        std::fprintf(stderr, "usage: %s OUTDIR NAME DRAWN.ico... --theme SIZE... --windows SIZE...\n",
+        std::fprintf(stderr,
+                     "usage: %s OUTDIR NAME DRAWN.ico... --theme SIZE... --windows SIZE...\n",
                      argv[0]);
         return 2;
     }
@@ -104,10 +106,14 @@ int main(int argc, char *argv[])
         }
     if (!save(QStringLiteral("%1/%2.ico").arg(out, name), ico::file(forWindows)))
         return 1;
-    const QString bmp = out + QStringLiteral("/window-icon.bmp");
-    if (!drawn[icon::artSize].convertToFormat(QImage::Format_RGB32).save(bmp, "BMP")) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(bmp));
-        return 1;
+    for (auto i = drawn.constBegin(); i != drawn.constEnd(); ++i) {
+        const QString bmp = i.key() == icon::artSize
+                                ? out + QStringLiteral("/window-icon.bmp")
+                                : QStringLiteral("%1/window-icon-%2.bmp").arg(out).arg(i.key());
+        if (!i.value().convertToFormat(QImage::Format_RGB32).save(bmp, "BMP")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(bmp));
+            return 1;
+        }
     }
     return 0;
 }
