@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The electrode-calc developers
 
-// Draws the six joint pictures (120 x 95, 1 bit per pixel BMP) and the window icon
-// (32 x 32, 16 colours ICO) into the folder given as the only argument.
+// Draws the six joint pictures (120 x 95, 1 bit per pixel BMP), the window icon
+// (32 x 32, 16 colours ICO) and the icon's small sizes (16 x 16 and 24 x 24, the same)
+// into the folder given as the only argument.
 //
 // Every drawing is black outlines 2 pixels wide on white: each plate a rectangle, each
 // weld bead a drop shape drawn over the plate edges it joins. Coordinates are pixels
@@ -16,7 +17,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
-#include <QtEndian>
+
+#include "tools/ico.h"
 
 #include <algorithm>
 #include <array>
@@ -116,35 +118,6 @@ QImage drawJoint(const Joint &joint)
     return image;
 }
 
-void put16(QByteArray &out, quint16 v)
-{
-    char b[2];
-    qToLittleEndian(v, b);
-    out.append(b, 2);
-}
-
-void put32(QByteArray &out, quint32 v)
-{
-    char b[4];
-    qToLittleEndian(v, b);
-    out.append(b, 4);
-}
-
-void putInfoHeader(QByteArray &out, int width, int height, int bits, quint32 imageSize)
-{
-    put32(out, 40);
-    put32(out, quint32(width));
-    put32(out, quint32(height));
-    put16(out, 1);
-    put16(out, quint16(bits));
-    put32(out, 0); // no compression
-    put32(out, imageSize);
-    put32(out, 0);
-    put32(out, 0);
-    put32(out, 0);
-    put32(out, 0);
-}
-
 // A two-colour Windows bitmap: palette entry 0 black, 1 white; rows bottom-up.
 QByteArray monoBitmap(const QImage &image)
 {
@@ -152,12 +125,12 @@ QByteArray monoBitmap(const QImage &image)
     const quint32 pixels = quint32(stride * image.height());
     QByteArray out;
     out.append("BM", 2);
-    put32(out, 14 + 40 + 8 + pixels);
-    put32(out, 0);
-    put32(out, 14 + 40 + 8);
-    putInfoHeader(out, image.width(), image.height(), 1, pixels);
-    put32(out, 0x00000000);
-    put32(out, 0x00ffffff);
+    ico::put32(out, 14 + 40 + 8 + pixels);
+    ico::put32(out, 0);
+    ico::put32(out, 14 + 40 + 8);
+    ico::putInfoHeader(out, image.width(), image.height(), 1, pixels);
+    ico::put32(out, 0x00000000);
+    ico::put32(out, 0x00ffffff);
     for (int y = image.height() - 1; y >= 0; --y) {
         QByteArray row(stride, '\0');
         for (int x = 0; x < image.width(); ++x)
@@ -168,13 +141,8 @@ QByteArray monoBitmap(const QImage &image)
     return out;
 }
 
-// The standard 16-colour palette, in the order of its indexes.
-constexpr std::array<QRgb, 16> vga{
-    0xff000000, 0xff800000, 0xff008000, 0xff808000, 0xff000080, 0xff800080,
-    0xff008080, 0xffc0c0c0, 0xff808080, 0xffff0000, 0xff00ff00, 0xffffff00,
-    0xff0000ff, 0xffff00ff, 0xff00ffff, 0xffffffff,
-};
 enum : int { black = 0, darkRed = 1, lightGrey = 7, red = 9, yellow = 11 };
+using ico::vga;
 
 QImage drawIcon()
 {
@@ -195,8 +163,8 @@ QImage drawIcon()
     p.drawPolygon(burst);
 
     const auto diamond = [](double r) {
-        return QPolygonF{{QPointF(16, 16 - r), QPointF(16 + r, 16), QPointF(16, 16 + r),
-                          QPointF(16 - r, 16)}};
+        return QPolygonF{
+            {QPointF(16, 16 - r), QPointF(16 + r, 16), QPointF(16, 16 + r), QPointF(16 - r, 16)}};
     };
     p.setBrush(QColor(vga[red]));
     p.drawPolygon(diamond(12.5));
@@ -209,47 +177,72 @@ QImage drawIcon()
     return icon;
 }
 
-int nearestIndex(QRgb c)
-{
-    int best = 0, bestDistance = 1 << 30;
-    for (int i = 0; i < int(vga.size()); ++i) {
-        const int dr = qRed(c) - qRed(vga[i]), dg = qGreen(c) - qGreen(vga[i]),
-                  db = qBlue(c) - qBlue(vga[i]);
-        const int distance = dr * dr + dg * dg + db * db;
-        if (distance < bestDistance) {
-            best = i;
-            bestDistance = distance;
-        }
-    }
-    return best;
-}
+// The icon at 16 and 24 pixels, drawn pixel by pixel: at these sizes the rasterised
+// burst loses its symmetry and the outline its steps. The same diamond on the same
+// burst, its outline 1 and 2 pixels wide, the mark 2 pixels wide. One letter a
+// pixel: . black, r dark red, R red, g light grey, Y yellow.
+// clang-format off
+constexpr std::array<const char *, 16> icon16Pixels{
+    "................",
+    ".......rr.......",
+    "....r..RR..r....",
+    ".....rRggRr.....",
+    "..r.rRgYYgRr.r..",
+    "...rRggYYggRr...",
+    "...RgggYYgggR...",
+    ".rRggggYYggggRr.",
+    ".rRggggYYggggRr.",
+    "...RggggggggR...",
+    "...rRggYYggRr...",
+    "..r.rRgYYgRr.r..",
+    ".....rRggRr.....",
+    "....r..RR..r....",
+    ".......rr.......",
+    "................",
+};
+constexpr std::array<const char *, 24> icon24Pixels{
+    "........................",
+    "........................",
+    "......r....rr....r......",
+    "......rr...RR...rr......",
+    ".......rr.RRRR.rr.......",
+    ".......rrRRggRRrr.......",
+    "..rr...rRRggggRRr...rr..",
+    "...rrrrRRggYYggRRrrrr...",
+    "....rrRRggYYYYggRRrr....",
+    ".....RRgggYYYYgggRR.....",
+    "....RRggggYYYYggggRR....",
+    "..rRRgggggYYYYgggggRRr..",
+    "..rRRggggggYYggggggRRr..",
+    "....RRgggggYYgggggRR....",
+    ".....RRggggggggggRR.....",
+    "....rrRRggggggggRRrr....",
+    "...rrrrRRggYYggRRrrrr...",
+    "..rr...rRRgYYgRRr...rr..",
+    ".......rrRRggRRrr.......",
+    ".......rr.RRRR.rr.......",
+    "......rr...RR...rr......",
+    "......r....rr....r......",
+    "........................",
+    "........................",
+};
+// clang-format on
 
-// One 16-colour image with an all-opaque mask.
-QByteArray icon16(const QImage &image)
+template <std::size_t n> QImage drawPixels(const std::array<const char *, n> &rows)
 {
-    const int size = image.width();
-    const quint32 xorBytes = quint32(size * size / 2), andBytes = quint32(size * 4);
-    QByteArray out;
-    put16(out, 0);
-    put16(out, 1); // an icon
-    put16(out, 1); // one image
-    out.append(char(size));
-    out.append(char(size));
-    out.append(char(16));
-    out.append(char(0));
-    put16(out, 1);
-    put16(out, 4);
-    put32(out, 40 + 64 + xorBytes + andBytes);
-    put32(out, 6 + 16);
-    putInfoHeader(out, size, size * 2, 4, xorBytes + andBytes);
-    for (QRgb c : vga)
-        put32(out, c & 0x00ffffff);
-    for (int y = size - 1; y >= 0; --y)
-        for (int x = 0; x < size; x += 2)
-            out.append(char(nearestIndex(image.pixel(x, y)) << 4 |
-                            nearestIndex(image.pixel(x + 1, y))));
-    out.append(QByteArray(int(andBytes), '\0'));
-    return out;
+    constexpr int size = int(n);
+    QImage icon(size, size, QImage::Format_RGB32);
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            const char c = rows[y][x];
+            const int index = c == 'r'   ? darkRed
+                              : c == 'R' ? red
+                              : c == 'g' ? lightGrey
+                              : c == 'Y' ? yellow
+                                         : black;
+            icon.setPixel(x, y, vga[index]);
+        }
+    return icon;
 }
 
 bool write(const QDir &dir, const char *name, const QByteArray &bytes)
@@ -275,6 +268,8 @@ int main(int argc, char *argv[])
     bool ok = true;
     for (const Joint &joint : joints)
         ok = write(dir, joint.file, monoBitmap(drawJoint(joint))) && ok;
-    ok = write(dir, "icon.ico", icon16(drawIcon())) && ok;
+    ok = write(dir, "icon.ico", ico::file({drawIcon()})) && ok;
+    ok = write(dir, "icon-16.ico", ico::file({drawPixels(icon16Pixels)})) && ok;
+    ok = write(dir, "icon-24.ico", ico::file({drawPixels(icon24Pixels)})) && ok;
     return ok ? 0 : 1;
 }

@@ -1,55 +1,119 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The electrode-calc developers
 
-// Writes the window icon for the desktop's icon theme: its 32 x 32 art as drawn, and
-// whole-number enlargements of it, each pixel a square block, so that no size is
-// blurred. Usage: icon-sizes ICON.ico OUTDIR NAME SIZE...
-// writes OUTDIR/hicolor/<n>x<n>/apps/NAME.png for each SIZE n, a multiple of 32, and the
-// art as OUTDIR/window-icon.bmp, which the program reads with the toolkit's own
-// BMP reader, as it reads the joint pictures.
+// Writes the window icon at every size the desktops ask for, from its drawn sizes
+// (the 32 x 32 window icon and its small drawings): each size is the largest drawing
+// that divides it, enlarged by that whole number, each pixel a square block, so that
+// no size is blurred. Usage:
+//   icon-sizes OUTDIR NAME DRAWN.ico... --theme SIZE... --windows SIZE...
+// writes OUTDIR/hicolor/<n>x<n>/apps/NAME.png for each theme size n, the program's
+// icon for Windows with every Windows size as OUTDIR/NAME.ico, and for the window the
+// 32-pixel art as OUTDIR/window-icon.bmp and each other drawing as
+// OUTDIR/window-icon-<n>.bmp, which the program reads with the toolkit's own BMP
+// reader, as it reads the joint pictures.
 
 #include "app/window/crisp.h"
 #include "app/window/icon.h"
+#include "tools/ico.h"
 
 #include <QDir>
+#include <QFile>
 #include <QImageReader>
+#include <QMap>
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+
+namespace {
+
+// The drawing the size is made of, enlarged.
+std::optional<QImage> atSize(const QMap<int, QImage> &drawn, int n)
+{
+    for (auto i = drawn.constEnd(); i != drawn.constBegin();) {
+        --i;
+        if (n % i.key() == 0)
+            return crisp::enlarged(i.value(), n / i.key());
+    }
+    return std::nullopt;
+}
+
+bool save(const QString &file, const QByteArray &bytes)
+{
+    QFile f(file);
+    if (f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size())
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+    return false;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    if (argc < 5) {
-        std::fprintf(stderr, "usage: %s ICON.ico OUTDIR NAME SIZE...\n", argv[0]);
+    if (argc < 4) {
+        std::fprintf(stderr,
+                     "usage: %s OUTDIR NAME DRAWN.ico... --theme SIZE... --windows SIZE...\n",
+                     argv[0]);
         return 2;
     }
-    QImageReader reader(QString::fromLocal8Bit(argv[1]), "ICO");
-    const QImage art = reader.read();
-    if (art.size() != QSize(icon::artSize, icon::artSize)) {
-        std::fprintf(stderr, "%s: not a %d x %d icon: %s\n", argv[1], icon::artSize, icon::artSize,
-                     qPrintable(reader.errorString()));
-        return 1;
-    }
-    const QString out = QString::fromLocal8Bit(argv[2]);
-    const QString name = QString::fromLocal8Bit(argv[3]);
-    for (int i = 4; i < argc; ++i) {
-        const int n = std::atoi(argv[i]);
-        const int factor = n / icon::artSize;
-        if (factor < 1 || n % icon::artSize != 0) {
-            std::fprintf(stderr, "%s is not a whole multiple of %d\n", argv[i], icon::artSize);
-            return 2;
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    const QString name = QString::fromLocal8Bit(argv[2]);
+    QMap<int, QImage> drawn;
+    QList<int> theme, windows;
+    QList<int> *sizes = nullptr;
+    for (int i = 3; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "--theme" || arg == "--windows") {
+            sizes = arg == "--theme" ? &theme : &windows;
+        } else if (sizes) {
+            sizes->append(std::atoi(argv[i]));
+        } else {
+            QImageReader reader(QString::fromLocal8Bit(argv[i]), "ICO");
+            const QImage image = reader.read();
+            if (image.isNull() || image.width() != image.height()) {
+                std::fprintf(stderr, "%s: not a square icon: %s\n", argv[i],
+                             qPrintable(reader.errorString()));
+                return 1;
+            }
+            drawn.insert(image.width(), image);
         }
-        const QString dir = QStringLiteral("%1/hicolor/%2x%2/apps").arg(out).arg(n);
-        const QString file = QStringLiteral("%1/%2.png").arg(dir, name);
-        if (!QDir().mkpath(dir) || !crisp::enlarged(art, factor).save(file, "PNG")) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+    }
+    if (!drawn.contains(icon::artSize)) {
+        std::fprintf(stderr, "no %d x %d icon among the drawn ones\n", icon::artSize,
+                     icon::artSize);
+        return 2;
+    }
+
+    QList<QImage> forWindows;
+    for (QList<int> *list : {&theme, &windows})
+        for (int n : *list) {
+            const std::optional<QImage> image = atSize(drawn, n);
+            if (!image) {
+                std::fprintf(stderr, "%d is no whole multiple of a drawn size\n", n);
+                return 2;
+            }
+            if (list == &windows) {
+                forWindows.append(*image);
+                continue;
+            }
+            const QString dir = QStringLiteral("%1/hicolor/%2x%2/apps").arg(out).arg(n);
+            const QString file = QStringLiteral("%1/%2.png").arg(dir, name);
+            if (!QDir().mkpath(dir) || !image->save(file, "PNG")) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+                return 1;
+            }
+        }
+    if (!save(QStringLiteral("%1/%2.ico").arg(out, name), ico::file(forWindows)))
+        return 1;
+    for (auto i = drawn.constBegin(); i != drawn.constEnd(); ++i) {
+        const QString bmp = i.key() == icon::artSize
+                                ? out + QStringLiteral("/window-icon.bmp")
+                                : QStringLiteral("%1/window-icon-%2.bmp").arg(out).arg(i.key());
+        if (!i.value().convertToFormat(QImage::Format_RGB32).save(bmp, "BMP")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(bmp));
             return 1;
         }
-    }
-    const QString bmp = out + QStringLiteral("/window-icon.bmp");
-    if (!art.convertToFormat(QImage::Format_RGB32).save(bmp, "BMP")) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(bmp));
-        return 1;
     }
     return 0;
 }

@@ -28,8 +28,8 @@ convert "$work/title.png" -sample 50% -sample 200% "$work/coarse.png"
 finer=$(compare -metric AE "$work/title.png" "$work/coarse.png" null: 2>&1 || true)
 [ "${finer%%.*}" -gt 500 ] || fail "the title looks enlarged from coarse pixels ($finer finer pixels)"
 
-# Each icon the window offers is the 32-pixel art enlarged by a whole number: square
-# blocks of one colour.
+# Each icon the window offers is one of its drawings (16, 24 or 32 pixels) enlarged by
+# a whole number: square blocks of one colour.
 xprop -id "$window" -notype -f _NET_WM_ICON 32c _NET_WM_ICON | sed 's/^[^=]*= //' |
     tr -d ' ' | tr ',' '\n' >"$work/icon"
 awk '
@@ -40,15 +40,15 @@ awk '
         i = 1; sizes = ""
         while (i <= NR) {
             w = v[i]; h = v[i + 1]; i += 2
-            if (w != h || w % 32 != 0) fail("an icon of " w " x " h)
-            k = w / 32; sizes = sizes " " w
+            if (w != h || (w % 32 && w % 24 && w % 16)) fail("an icon of " w " x " h)
+            k = w % 32 == 0 ? w / 32 : w % 24 == 0 ? w / 24 : w / 16; sizes = sizes " " w
             for (y = 0; y < h; y++)
                 for (x = 0; x < w; x++)
                     if (v[i + y * w + x] != v[i + (y - y % k) * w + (x - x % k)])
                         fail("the " w "-pixel icon is not whole blocks at " x "," y)
             i += w * h
         }
-        if (sizes !~ / 64/) fail("no 64-pixel icon among" sizes)
+        if (sizes !~ / 48 / || sizes !~ / 64/) fail("no 48- or 64-pixel icon among" sizes)
     }' "$work/icon" || exit 1
 
 kill "$app" 2>/dev/null || true

@@ -51,7 +51,7 @@ man -l "$prefix/share/man/man1/electrode-calc.1.gz" 2>/dev/null | grep -q -- '--
 [ ! -e "$prefix/share/doc" ] && [ ! -e "$prefix/share/lintian" ] ||
     fail "a plain install carries the Debian package's own files"
 
-for n in 32 64 128 256; do
+for n in 16 24 32 48 64 96 128 256; do
     png="$prefix/share/icons/hicolor/${n}x${n}/apps/$id.png"
     [ -f "$png" ] || fail "no ${n}x${n} icon"
     file "$png" | grep -q "PNG image data, $n x $n" || fail "$png is not a $n x $n PNG"

@@ -15,7 +15,8 @@ field() { dpkg-deb -f "$deb" "$1"; }
 
 dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|' >"$work/files"
 for f in /usr/bin/electrode-calc /usr/share/applications/$id.desktop \
-    /usr/share/metainfo/$id.metainfo.xml /usr/share/icons/hicolor/{32x32,64x64,128x128,256x256}/apps/$id.png; do
+    /usr/share/metainfo/$id.metainfo.xml \
+    /usr/share/icons/hicolor/{16x16,24x24,32x32,48x48,64x64,96x96,128x128,256x256}/apps/$id.png; do
     grep -qx "$f" "$work/files" || fail "the package lacks $f"
 done
 ! grep -Eq '\.(a|h|so[.0-9]*)$|/tst_|draw-assets|icon-sizes|floor-window|launch-timer' "$work/files" ||

@@ -43,18 +43,53 @@ for s in "ProductName" "Расчет электродов" "1.0.0" "GPL-3.0-or-l
     utf16 "$s" || fail "the version information lacks '$s'"
 done
 grep -aq '<dpiAwareness[^>]*>PerMonitorV2</dpiAwareness>' "$exe" || fail "no per-monitor DPI awareness"
-python3 - "$exe" "$(dirname "$0")/../../assets/icon.ico" <<'PY' || fail "the icon is not a resource"
-import sys
-exe = open(sys.argv[1], "rb").read()
-ico = open(sys.argv[2], "rb").read()
-# An icon file is a directory followed by its images; each image lives on in the
-# resources unchanged.
-count = int.from_bytes(ico[4:6], "little")
-for i in range(count):
-    entry = ico[6 + 16 * i:22 + 16 * i]
-    size = int.from_bytes(entry[8:12], "little")
-    offset = int.from_bytes(entry[12:16], "little")
-    if ico[offset:offset + size] not in exe:
-        sys.exit(1)
+# The icon group Explorer, the task bar and the window switcher pick from: every size
+# they ask for, each image the build's icon file holds unchanged, the 32-pixel one the
+# drawn window icon.
+icon_sizes="16 24 32 48 64 96 256"
+got=$(python3 - "$exe" "$(dirname "$zip_file")/icons/ru.orvela.ElectrodeCalc.ico" \
+    "$(dirname "$0")/../../assets/icon.ico" <<'PY'
+import struct, sys
+exe, built, drawn = (open(f, "rb").read() for f in sys.argv[1:4])
+
+def images(ico):  # (size, bytes) of each image in an icon file
+    for i in range(struct.unpack_from("<H", ico, 4)[0]):
+        w, size, offset = struct.unpack_from("<B7xII", ico, 6 + 16 * i)
+        yield w or 256, ico[offset:offset + size]
+
+# The resource tree: type, name, language; its leaves point to the data by address.
+pe = struct.unpack_from("<I", exe, 0x3C)[0]
+sections, optional = struct.unpack_from("<H12xH", exe, pe + 6)
+table = pe + 24 + optional
+def offset(rva):
+    for s in range(table, table + 40 * sections, 40):
+        size, address, raw_size, raw = struct.unpack_from("<IIII", exe, s + 8)
+        if address <= rva < address + max(size, raw_size):
+            return raw + rva - address
+    sys.exit("no section holds address %#x" % rva)
+root = offset(struct.unpack_from("<I", exe, pe + 24 + 112 + 8 * 2)[0])  # PE32+ resources
+def children(directory):
+    named, numbered = struct.unpack_from("<HH", exe, root + directory + 12)
+    for e in range(named + numbered):
+        key, target = struct.unpack_from("<II", exe, root + directory + 16 + 8 * e)
+        yield key, target & 0x7FFFFFFF
+def resource(kind, name=None):
+    for k, names in children(0):
+        for n, languages in children(names) if k == kind else ():
+            if name is None or n == name:
+                leaf = next(children(languages))[1]
+                rva, size = struct.unpack_from("<II", exe, root + leaf)
+                return exe[offset(rva):offset(rva) + size]
+    sys.exit("no resource %d %s" % (kind, name))
+
+group = resource(14)  # RT_GROUP_ICON
+entries = [struct.unpack_from("<B11xH", group, 6 + 14 * i)
+           for i in range(struct.unpack_from("<H", group, 4)[0])]
+held = [(w or 256, resource(3, id)) for w, id in entries]  # RT_ICON
+if held != list(images(built)) or next(images(drawn)) not in held:
+    sys.exit(1)
+print(" ".join(str(w) for w, _ in held))
 PY
-echo "zip: $(basename "$zip_file"): $(du -h "$exe" | cut -f1) program, GUI, stripped, Windows libraries only"
+) || fail "the icon group is not the build's icon"
+[ "$got" = "$icon_sizes" ] || fail "the icon holds ${got:-no} sizes, not $icon_sizes"
+echo "zip: $(basename "$zip_file"): $(du -h "$exe" | cut -f1) program, GUI, stripped, Windows libraries only, icon at $got"
