@@ -11,12 +11,10 @@ namespace toolkittexts {
 
 bool install(QTranslator &translator, const QLocale &locale)
 {
-    // Where the toolkit is built into the program (on Windows), its Russian texts are
-    // built in as well.
-    const QString qtbase = QStringLiteral("qtbase"), separator = QStringLiteral("_");
-    if (!translator.load(locale, qtbase, separator,
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
-        !translator.load(locale, qtbase, separator, QStringLiteral(":/translations")))
+    // The system's toolkit names the system's folder; where the toolkit is built into
+    // the program (on Windows), the program's qt.conf names its built-in texts.
+    if (!translator.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         return false;
     return QCoreApplication::installTranslator(&translator);
 }

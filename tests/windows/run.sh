@@ -4,7 +4,8 @@
 # Runs the Windows build's tests under Wine: the unit and widget tests, each on the
 # platform it needs (Wine's own display driver on an X server of our own, or the
 # offscreen platform for the long tables), the window's start texts in a Russian and
-# an English locale, the two options, and the real program's window.
+# an English locale, the two options through a pipe and on a console, the paths the
+# programs read (paths.sh), and the real program's window.
 set -euo pipefail
 bin=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
@@ -70,6 +71,32 @@ version=$(cd "$bin" && "$wine" electrode-calc.exe --version | tr -d '\r')
 help=$(cd "$bin" && LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 "$wine" electrode-calc.exe --help | tr -d '\r')
 case "$help" in "Использование: electrode-calc"*) echo "--help and --version: answered" ;;
 *) echo "FAIL: --help printed '$help'" >&2; failed=$((failed + 1)) ;; esac
+
+# The same answers on the console they are typed in. A Windows-subsystem program
+# started from cmd.exe has no output of its own and shows its text only by attaching
+# to that console. Wine hands a program that cmd starts directly cmd's own console,
+# which Windows does not; `start /wait` starts it without one, as Windows does.
+# script gives Wine's console a terminal (it needs an input, if only an empty one),
+# and what the console draws there is compared, blanks and line breaks aside (it wraps
+# at its width).
+on_console() {
+    (cd "$bin" && LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 \
+        script -qc "$wine cmd /c start /wait electrode-calc.exe $1" /dev/null </dev/null) |
+        sed 's/\x1b\[[0-9;?]*[A-Za-z]//g' | tr -d ' \r\n'
+}
+shown_all=1
+for option in --version --help; do
+    expected=$(cd "$bin" && LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 "$wine" electrode-calc.exe "$option" | tr -d ' \r\n')
+    shown=$(on_console "$option")
+    if [ -z "$shown" ] || [ "$shown" != "$expected" ]; then
+        echo "FAIL: $option typed in cmd.exe showed '$shown'" >&2
+        failed=$((failed + 1)) shown_all=0
+    fi
+done
+[ $shown_all -eq 0 ] || echo "--help and --version: shown on the console they were typed in"
+
+# Nothing read from outside the program.
+"$here/paths.sh" "$bin" || failed=$((failed + 1))
 
 # The real program on Wine's display driver: its window, its colours, and the exit
 # button ending it with status 0.
