@@ -13,12 +13,15 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
 #include <QTest>
+
+#include <algorithm>
 
 class TstDefinition : public QObject
 {
@@ -241,6 +244,29 @@ void TstDefinition::captionsFit()
     if (lines == 1)
         QVERIFY2(fm.horizontalAdvance(text) <= label->width(),
                  qPrintable(QString::number(fm.horizontalAdvance(text))));
+
+    // Drawn from outlines, and bold: with more ink than the caption in the regular weight.
+    QVERIFY2(QFontDatabase::isSmoothlyScalable(QFontInfo(label->font()).family()),
+             qPrintable(QFontInfo(label->font()).family()));
+    const auto ink = [label, &text] {
+        label->setText(text);
+        const QImage shot = label->grab().toImage();
+        int background = 0; // the lightest grey: no text is lighter than its ground
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                background = std::max(background, qGray(shot.pixel(x, y)));
+        qint64 sum = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x)
+                sum += background - qGray(shot.pixel(x, y));
+        return sum;
+    };
+    const qint64 bold = ink();
+    QFont regular = label->font();
+    regular.setWeight(QFont::Normal);
+    label->setFont(regular);
+    const qint64 thin = ink();
+    QVERIFY2(bold * 10 >= thin * 12, qPrintable(QStringLiteral("%1 / %2").arg(bold).arg(thin)));
 }
 
 void TstDefinition::look_data()

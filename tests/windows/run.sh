@@ -46,6 +46,14 @@ qtest() { # test name, a label, then its arguments
 for t in tst_definition tst_startup tst_maximize tst_icon tst_assets; do
     qtest "$t" windows
 done
+# At Windows' usual scales (125, 150 and 200 %, as a user sets them: the screen's
+# LogPixels): every caption fits, from an outline face, and bold.
+logpixels() { "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1; }
+for dpi in 120 144 192; do
+    logpixels "$dpi"
+    qtest tst_definition "$dpi-dpi" captionsFit
+done
+logpixels 96
 # The input method's, the drop's and the clipboard's ways in, on the Windows platform.
 qtest tst_keys windows preeditNeverBecomesText inputMethodHints resultTakesNoPaste \
     toolkitTextsInRussian
