@@ -101,7 +101,8 @@ size=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
 [ "$size" = "447x408" ] || fail "the installed program's window is $size, not 447x408"
 import -window "$window" "$work/shot.png"
 check 4 200 "255,255,215" "the window's pale yellow"
-convert "$work/shot.png" -crop 185x23+185+377 -unique-colors txt:- | grep -q '#800000' ||
+convert "$work/shot.png" -crop 185x23+185+377 -fuzz 12% -fill '#800000' -opaque '#800000' \
+    -unique-colors txt:- | grep -q '#800000' ||
     fail "the installed program shows no result"
 kill "$app"
 wait "$app" 2>/dev/null || true
