@@ -48,3 +48,16 @@ check() {
     got=$(pixel "$1" "$2")
     [ "$got" = "$3" ] || fail "$4 at ($1,$2) is ($got), not ($3)"
 }
+
+# Photographs the window into $work/shot.png once its result shows (dark red, or a
+# smoothed shade of it close by), waiting at most 10 s for the first drawing of the
+# text; otherwise fails with the words given.
+shoot_result() { # window, failure
+    for _ in $(seq 20); do
+        import -window "$1" "$work/shot.png"
+        convert "$work/shot.png" -crop 185x23+185+377 -fuzz 12% -fill '#800000' -opaque '#800000' \
+            -unique-colors txt:- | grep -q '#800000' && return 0
+        sleep 0.5
+    done
+    fail "$2"
+}
