@@ -46,7 +46,7 @@ need_locales() {
 }
 
 build_packages=(cmake make g++ qt6-base-dev qt6-qpa-plugins libfontconfig-dev fonts-liberation2
-    qt6-translations-l10n gzip libxcb1-dev)
+    qt6-translations-l10n gzip libxcb1-dev pkg-config libwayland-dev)
 
 # Configures when the folder has no build yet or was configured with other options,
 # then builds only what changed.

@@ -5,11 +5,13 @@
 
 #include "app/input/inputgate.h"
 #include "app/input/keyrule.h"
+#include "app/platform/decorations.h"
 #include "app/platform/windowhints.h"
 #include "app/window/accessibility.h"
 #include "app/window/definition.h"
 #include "app/window/icon.h"
 #include "app/window/look.h"
+#include "app/window/titlebar.h"
 #include "calc/numbers.h"
 
 #include <QComboBox>
@@ -19,6 +21,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QTimer>
 
 Форма1::Форма1(const QLocale &locale, QWidget *parent) : QWidget(parent), locale_(locale)
@@ -27,25 +30,29 @@
     setWindowTitle(definition::formTitle.toString());
     setWindowIcon(icon::windowIcon(devicePixelRatio()));
     // A fixed size: no maximize button, and where the platform's windows can be held to
-    // a size (X11, Windows), no resizing. A Wayland compositor may still maximize any
-    // window, and a top level whose minimum and maximum are equal cannot take that
-    // state there; so on Wayland the window has a minimum only and returns to its own
-    // size at once (changeEvent).
+    // a size (X11, Windows, a Wayland compositor that draws the title bars), no resizing.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    const QSize size(definition::px(definition::formWidth), definition::px(definition::formHeight));
-    if (QGuiApplication::platformName().startsWith(u"wayland")) {
-        setMinimumSize(size);
-        resize(size);
-    } else {
-        setFixedSize(size);
-    }
+    resize(definition::px(definition::formWidth), definition::px(definition::formHeight));
 
     look::prepare(this);
     ui = definition::build(this);
     look::apply(ui);
     accessibility::nameFields(ui);
+
+    // Where the window draws its own title bar (Wayland, when the compositor leaves it
+    // to the window), the toolkit's one would offer maximizing and resizing. A Wayland
+    // compositor may also maximize any window, and a top level whose minimum and
+    // maximum are equal cannot take that state there; so that window has a minimum
+    // only and returns to its own size at once (changeEvent, resizeEvent).
+    if (!decorations::systemDrawsTitleBar()) {
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint); // the others clear it
+        TitleBar::addTo(this);
+        setMinimumSize(size());
+    } else {
+        setFixedSize(size());
+    }
 
     wire();
 }
@@ -69,10 +76,13 @@ void Форма1::showEvent(QShowEvent *event)
     windowhints::offerNoResize(this);
 }
 
+namespace {
+constexpr Qt::WindowStates enlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
+}
+
 void Форма1::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    static constexpr Qt::WindowStates enlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
     if (event->type() == QEvent::WindowStateChange && (windowState() & enlarged)) {
         QTimer::singleShot(0, this, [this] {
             setWindowState(windowState() & ~enlarged);
@@ -82,6 +92,15 @@ void Форма1::changeEvent(QEvent *event)
                 resize(minimumSize());
         });
     }
+}
+
+// A compositor that resizes a window whose size is not held takes no more than the
+// window's own size: it keeps it.
+void Форма1::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (!(windowState() & enlarged) && size() != minimumSize())
+        resize(minimumSize());
 }
 
 void Форма1::wire()
