@@ -27,6 +27,18 @@ wait_window() {
     timeout 20 xdotool search --sync --onlyvisible --class electrode-calc | head -n 1
 }
 
+# Waits up to 30 s for the window titled Орвела and prints its id: under Wine, whose
+# windows do not carry the program's class.
+wait_titled() {
+    local window
+    for _ in $(seq 60); do
+        window=$(xdotool search --onlyvisible --name '^Орвела$' 2>/dev/null | head -n 1 || true)
+        if [ -n "$window" ]; then echo "$window"; return 0; fi
+        sleep 0.5
+    done
+    return 1
+}
+
 # Starts the program in Russian on that server (VAR=value words may come first), waits
 # for its window, checks its title and photographs it into $work/shot.png. Sets app
 # and window.

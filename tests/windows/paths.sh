@@ -15,15 +15,13 @@ here=$(cd "$(dirname "$0")" && pwd)
 top=$(cd "$here/../.." && pwd)
 wine=${WINE:-$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)}
 : "${WINEPREFIX:?}" "${DISPLAY:?}"
-work=$(mktemp -d)
+. "$here/../e2e/xserver.sh"
 drive=
 cleanup() {
     if [ -n "${app:-}" ]; then kill "$app" 2>/dev/null || true; fi
     if [ -n "$drive" ]; then rm -f "$WINEPREFIX/dosdevices/$drive:"; fi
     rm -rf "$work"
 }
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # No path of the build machine in the program: the checkout, the build folder, the
 # toolkit's cache, the home folder. (The tests keep their build folder, to find their
@@ -78,13 +76,7 @@ run() {
 "$wine" wineboot >/dev/null 2>&1 || true
 WINEDEBUG=+pid,+file run "$wine" "$D:\\app\\electrode-calc.exe" 2>"$work/trace" &
 app=$!
-window=
-for _ in $(seq 60); do
-    window=$(xdotool search --onlyvisible --name '^Орвела$' 2>/dev/null | head -n 1 || true)
-    [ -n "$window" ] && break
-    sleep 0.5
-done
-[ -n "$window" ] || fail "the window did not appear from $D:\\app"
+window=$(wait_titled) || fail "the window did not appear from $D:\\app"
 sleep 1
 xdotool mousemove --window "$window" 380 388 click 1
 timeout 20 tail --pid="$app" -f /dev/null || fail "the exit button did not end the program"

@@ -110,13 +110,7 @@ done
 # button ending it with status 0.
 (cd "$bin" && exec env LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 "$wine" electrode-calc.exe) &
 app=$!
-window=
-for _ in $(seq 60); do
-    window=$(xdotool search --onlyvisible --name '^Орвела$' 2>/dev/null | head -n 1 || true)
-    [ -n "$window" ] && break
-    sleep 0.5
-done
-[ -n "$window" ] || fail "the window titled Орвела did not appear"
+window=$(wait_titled) || fail "the window titled Орвела did not appear"
 sleep 1
 size=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
 [ "$size" = "447x408" ] || fail "the window is $size, not 447x408"
