@@ -25,7 +25,9 @@ void withdrawn(void *, wl_registry *, std::uint32_t) {}
 constexpr wl_registry_listener listener{announced, withdrawn};
 
 // Asks the compositor, on a connection of its own, whether it offers to decorate
-// windows: the toolkit asks for server-side decorations wherever it does.
+// windows: the toolkit asks for server-side decorations wherever it does. Where it
+// cannot be asked, the window draws its own title bar, which asks the compositor for
+// no decoration: so there are never two title bars, nor a maximize button.
 bool offersDecorations()
 {
     wl_display *display = wl_display_connect(nullptr);

@@ -47,7 +47,8 @@
     // maximum are equal cannot take that state there; so that window has a minimum
     // only and returns to its own size at once (changeEvent, resizeEvent).
     if (!decorations::systemDrawsTitleBar()) {
-        setWindowFlags(Qt::Window | Qt::FramelessWindowHint); // the others clear it
+        // Alone: with the title and button hints above, the toolkit drops this one.
+        setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
         TitleBar::addTo(this);
         setMinimumSize(size());
     } else {
@@ -94,12 +95,14 @@ void Форма1::changeEvent(QEvent *event)
     }
 }
 
-// A compositor that resizes a window whose size is not held takes no more than the
-// window's own size: it keeps it.
+// Where the window's size is not held (its own title bar), a size that the compositor
+// sets is taken back at once. Where it is held, a window manager that sets another size
+// anyway is not answered: the two would go on without end.
 void Форма1::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    if (!(windowState() & enlarged) && size() != minimumSize())
+    const bool held = maximumSize() == minimumSize();
+    if (!held && !(windowState() & enlarged) && size() != minimumSize())
         resize(minimumSize());
 }
 

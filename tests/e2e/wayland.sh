@@ -13,9 +13,16 @@ set -euo pipefail
 compositor="$1" test_program="$2" program="$3" app_id="$4"
 work=$(mktemp -d)
 chmod 755 "$work"
-trap 'kill "${server:-}" 2>/dev/null || true; rm -rf "$work"' EXIT
+cleanup() {
+    if [ -n "${server:-}" ]; then kill "$server" 2>/dev/null || true; wait "$server" 2>/dev/null || true; fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*"; exit 1; }
+# The compositor's runtime folder; its clients have one of their own and reach its
+# socket by its full path.
 export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
+mkdir -m 700 "$XDG_RUNTIME_DIR" "$work/clients"
 as=() # who runs the compositor
 case "$compositor" in
 weston)
@@ -28,13 +35,14 @@ sway)
     if [ "$(id -u)" = 0 ]; then
         mkdir "$work/home"
         chown nobody: "$XDG_RUNTIME_DIR" "$work/home"
-        as=(setpriv --reuid=nobody --regid=nogroup --clear-groups env HOME="$work/home")
+        as=(setpriv --reuid=nobody --regid="$(id -g nobody)" --clear-groups env HOME="$work/home")
     fi
     printf 'xwayland disable\ndefault_border normal\n' >"$work/sway.conf"
     WLR_BACKENDS=headless WLR_RENDERER=pixman WLR_LIBINPUT_NO_DEVICES=1 \
         "${as[@]}" sway -c "$work/sway.conf" >"$work/compositor.log" 2>&1 &
     title_bar="the window system's"
     ;;
+*) fail "no such compositor: $compositor" ;;
 esac
 server=$!
 socket=
@@ -43,40 +51,46 @@ for _ in $(seq 50); do
     [ -n "$socket" ] && break
     sleep 0.1
 done
-[ -n "$socket" ] || { cat "$work/compositor.log"; echo "FAIL: $compositor did not start"; exit 1; }
+[ -n "$socket" ] || { cat "$work/compositor.log"; fail "$compositor did not start"; }
 # sway opens its socket before its output: a client must not come before the screen.
 if [ "$compositor" = sway ]; then
+    screen=
     for _ in $(seq 50); do
         ipc=$(find "$XDG_RUNTIME_DIR" -maxdepth 1 -name 'sway-ipc.*' -printf '%p\n' | head -n 1)
-        [ -n "$ipc" ] && swaymsg -s "$ipc" -t get_outputs 2>/dev/null | grep -q '"name"' && break
+        if [ -n "$ipc" ] && grep -q '"name"' <<<"$(swaymsg -s "$ipc" -t get_outputs 2>/dev/null)"; then
+            screen=yes
+            break
+        fi
         sleep 0.1
     done
+    [ -n "$screen" ] || { cat "$work/compositor.log"; fail "sway has no screen"; }
 fi
-export WAYLAND_DISPLAY="$socket" QT_QPA_PLATFORM=wayland
+export WAYLAND_DISPLAY="$XDG_RUNTIME_DIR/$socket" XDG_RUNTIME_DIR="$work/clients"
+export QT_QPA_PLATFORM=wayland
 
 # The test draws into shared memory, as the window does, whatever graphics libraries the
 # machine has (an EGL driver would otherwise be set up, and its allocations kept to the end).
 QT_WAYLAND_CLIENT_BUFFER_INTEGRATION=none "$test_program" 2>&1 | tee "$work/out"
-grep -q 'platform wayland' "$work/out" || { echo "FAIL: the test did not run on Wayland"; exit 1; }
-grep -q "title bar: $title_bar" "$work/out" ||
-    { echo "FAIL: under $compositor the title bar is not $title_bar"; exit 1; }
+grep -q 'platform wayland' "$work/out" || fail "the test did not run on Wayland"
+grep -q "title bar: $title_bar" "$work/out" || fail "under $compositor the title bar is not $title_bar"
 
-# The program as a desktop starts it: with the toolkit's graphics integration, with which
-# the toolkit would draw its own title bar.
-WAYLAND_DEBUG=client timeout 5 "$program" >/dev/null 2>"$work/protocol" || true
+# The program as a desktop starts it, with the toolkit's graphics integration: only
+# with one does the toolkit draw its own title bar, whose margins would show in the
+# window's geometry.
+WAYLAND_DEBUG=client timeout 10 "$program" >/dev/null 2>"$work/protocol" || true
 grep -q "xdg_toplevel@[0-9]*\.set_app_id(\"$app_id\")" "$work/protocol" ||
-    { grep set_app_id "$work/protocol"; echo "FAIL: the window's application id is not $app_id"; exit 1; }
+    { grep set_app_id "$work/protocol"; fail "the window's application id is not $app_id"; }
 echo "application id: $app_id"
 case "$compositor" in
-weston)
-    # The window's own size with its own bar: no margins of the toolkit's title bar.
-    expected='xdg_surface@[0-9]*\.set_window_geometry(0, 0, 447, 438)'
-    ;;
-sway)
-    expected='xdg_toplevel@[0-9]*\.set_max_size(447, 408)'
-    ;;
+weston) # the window's size with its own bar, and no minimum
+    expected=('set_window_geometry(0, 0, 447, 438)' 'set_max_size(0, 0)') ;;
+sway) # one size, and the compositor's title bar
+    expected=('set_window_geometry(0, 0, 447, 408)' 'set_min_size(447, 408)'
+        'set_max_size(447, 408)') ;;
 esac
-grep -q "$expected" "$work/protocol" ||
-    { grep -E 'set_window_geometry|set_m[ai][xn]_size' "$work/protocol" | head
-      echo "FAIL: under $compositor the window is not of its one size"; exit 1; }
-echo "window under $compositor: $(grep -o "$expected" "$work/protocol" | head -n 1)"
+for line in "${expected[@]}"; do
+    grep -qF ".$line" "$work/protocol" ||
+        { grep -E 'set_window_geometry|set_m[ai][xn]_size' "$work/protocol" | head
+          fail "under $compositor the window does not ask $line"; }
+done
+echo "window under $compositor: ${expected[*]}"
