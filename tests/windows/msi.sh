@@ -94,7 +94,7 @@ echo "installed: the zip's files in $dir, the shortcut $name.lnk, the uninstall 
 # The installed program, started from its installed path in a Russian locale.
 (cd "$work" && exec env LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 "$wine" "$dir\\electrode-calc.exe") &
 app=$!
-window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Орвела$' | head -n 1) ||
+window=$(wait_titled) ||
     fail "the installed program's window titled Орвела did not appear"
 sleep 1
 size=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
