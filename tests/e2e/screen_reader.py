@@ -47,9 +47,19 @@ def nodes(root):
         stack.extend(node.getChildAtIndex(i) for i in range(node.childCount))
 
 
+# Roles by constant: their names differ between at-spi2-core releases ("push button"
+# in 2.46, "button" in 2.56).
+ROLES = {
+    "text": pyatspi.ROLE_TEXT,
+    "label": pyatspi.ROLE_LABEL,
+    "push button": pyatspi.ROLE_PUSH_BUTTON,
+    "list item": pyatspi.ROLE_LIST_ITEM,
+}
+
+
 def find(role, name):
     for node in nodes(APP):
-        if node.getRoleName() == role and node.name == name:
+        if node.getRole() == ROLES[role] and node.name == name:
             return node
     fail(f"no {role} named '{name}'")
 
@@ -86,7 +96,7 @@ def pick(list_name, item):
         f"the item '{item}' to show",
         lambda: next(
             (n for n in nodes(combo)
-             if n.getRoleName() == "list item" and n.name == item
+             if n.getRole() == ROLES["list item"] and n.name == item
              and n.getState().contains(pyatspi.STATE_SHOWING)),
             None,
         ),

@@ -78,7 +78,9 @@ grep -q "title bar: $title_bar" "$work/out" || fail "under $compositor the title
 # with one does the toolkit draw its own title bar, whose margins would show in the
 # window's geometry.
 WAYLAND_DEBUG=client timeout 10 "$program" >/dev/null 2>"$work/protocol" || true
-grep -q "xdg_toplevel@[0-9]*\.set_app_id(\"$app_id\")" "$work/protocol" ||
+# libwayland 1.21 writes "xdg_toplevel@15.set_app_id(…)"; 1.23 writes the object as
+# "xdg_toplevel#15" and may put the queue's name, "{Default Queue}", in front.
+grep -Eq "xdg_toplevel[@#][0-9]+\.set_app_id\(\"$app_id\"\)" "$work/protocol" ||
     { grep set_app_id "$work/protocol"; fail "the window's application id is not $app_id"; }
 echo "application id: $app_id"
 case "$compositor" in
