@@ -22,7 +22,7 @@ int main(int argc, char *argv[])
     }
 
     FontPreload fonts;
-    DisplayGuard display(QLocale::system());
+    DisplayGuard display(QLocale::system(), arguments);
     QApplication app(argc, argv);
     display.done();
     // Lets the desktop match the window to its menu entry and icon.

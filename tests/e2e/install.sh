@@ -20,8 +20,7 @@ metainfo="$prefix/share/metainfo/$id.metainfo.xml"
 [ -f "$metainfo" ] || fail "no metainfo"
 
 validate_desktop "$desktop" || fail "desktop-file-validate"
-appstreamcli validate --no-net "$metainfo" >"$prefix/validate.log" 2>&1 ||
-    { cat "$prefix/validate.log"; fail "appstreamcli validate"; }
+validate_metainfo "$metainfo" || fail "appstreamcli validate"
 
 key() { sed -n "s/^$1=//p" "$desktop"; }
 [ "$(key Name)" = "Electrode Estimate" ] || fail "Name is '$(key Name)'"

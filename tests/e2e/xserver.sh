@@ -73,3 +73,12 @@ shoot_result() { # window, failure
     done
     fail "$2"
 }
+
+# Starts the given program file on that server and checks that it is the window that
+# shows: the right size, and the result of the start values in dark red.
+check_program_window() { # program
+    shoot_window "$1"
+    [ "$(readlink "/proc/$app/exe")" = "$1" ] || fail "the window is not that of $1"
+    [ "$(identify -format '%wx%h' "$work/shot.png")" = "447x408" ] || fail "the window is not 447x408"
+    shoot_result "$window" "no result is shown"
+}
