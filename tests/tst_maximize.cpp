@@ -5,6 +5,7 @@
 // sends it, neither ends the program nor changes the window: it keeps its size and
 // every text. Runs on every platform; under a Wayland compositor it is the real test.
 
+#include "app/platform/decorations.h"
 #include "app/window/titlebar.h"
 #include "formdriver.h"
 
@@ -43,10 +44,11 @@ void TstMaximize::maximizeRequest()
     // Below a title bar of the window's own, the controls are lower by its height.
     const int bar = d.form.findChild<TitleBar *>() ? TitleBar::height : 0;
     if (state == Qt::WindowNoState) {
-        // A size held by its limits is the window system's to keep (the window does not
-        // answer one that sets another anyway); only the window with its own title bar
-        // takes a size back itself.
-        if (d.form.minimumSize() == d.form.maximumSize())
+        // A size held by its limits is the window system's to keep on X11 (the window
+        // does not answer one that sets another anyway); the window with its own title
+        // bar, and any window on Wayland, takes a size back itself: Qt 6.8 takes a
+        // compositor's size beyond the limits, 6.4 keeps to them.
+        if (d.form.minimumSize() == d.form.maximumSize() && !decorations::sizeIsAdvice())
             QSKIP("the window system holds this window's size");
         d.form.windowHandle()->resize(800, 700);
     } else if (fromPlatform)

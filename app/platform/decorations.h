@@ -12,4 +12,12 @@ namespace decorations {
 // edges, which a window of one size must not have.
 bool systemDrawsTitleBar();
 
+// Whether a size that the window system gives the window is only advice, so that the
+// window may take its own size back without starting an exchange that never ends. So
+// on Wayland, where the window's next frame decides its size: a compositor may send a
+// size beyond the window's limits (sway 1.10 after a full screen that the window left
+// at once), and Qt 6.8 takes it, where 6.4 kept to the limits. Not so on X11, where a
+// window manager that ignores the limits would answer every resize with its own.
+bool sizeIsAdvice();
+
 } // namespace decorations

@@ -10,4 +10,9 @@ bool systemDrawsTitleBar()
     return true;
 }
 
+bool sizeIsAdvice()
+{
+    return false;
+}
+
 } // namespace decorations

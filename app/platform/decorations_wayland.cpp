@@ -51,4 +51,9 @@ bool systemDrawsTitleBar()
     return draws;
 }
 
+bool sizeIsAdvice()
+{
+    return QGuiApplication::platformName().startsWith(u"wayland");
+}
+
 } // namespace decorations

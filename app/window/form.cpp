@@ -95,14 +95,16 @@ void Форма1::changeEvent(QEvent *event)
     }
 }
 
-// Where the window's size is not held (its own title bar), a size that the compositor
-// sets is taken back at once. Where it is held, a window manager that sets another size
-// anyway is not answered: the two would go on without end.
+// Where the window's size is not held (its own title bar), or where a window system's
+// size is only advice (Wayland), a size that the window system sets is taken back at
+// once. Where it is held on X11, a window manager that sets another size anyway is not
+// answered: the two would go on without end.
 void Форма1::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     const bool held = maximumSize() == minimumSize();
-    if (!held && !(windowState() & enlarged) && size() != minimumSize())
+    if ((!held || decorations::sizeIsAdvice()) && !(windowState() & enlarged) &&
+        size() != minimumSize())
         resize(minimumSize());
 }
 
