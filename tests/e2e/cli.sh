@@ -2,11 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: The electrode-calc developers
 # --help and --version answer with no display at all, in the user's language, and
-# exit 0; Qt's own options and unknown arguments open the window as always; without a
-# display the program says so in the user's language and exits 1.
+# exit 0; Qt's own options and unknown arguments open the window as always; where the
+# window cannot be opened, the program says why and exits 1.
 set -euo pipefail
 program="$1"
-fail() { echo "FAIL: $*" >&2; exit 1; }
 run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@"; }
 
 out=$(run "$program" --version) || fail "--version exited $?"
@@ -23,24 +22,25 @@ case "$help" in "$expect"*) ;; *) fail "--help printed '$help'" ;; esac
 grep -q -- "--version" <<<"$help" || fail "--help does not name --version"
 out=$(run "$program" -h) || fail "-h exited $?"
 [ "$out" = "$help" ] || fail "-h and --help differ"
-# Every other argument opens the window: it prints nothing and keeps running (on the
-# offscreen platform, which needs no display).
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+# Every other argument opens the window and prints nothing: on an X server of its own,
+# the window shows and the program runs on.
+. "$(dirname "$0")/xserver.sh"
+start_x
 printf 'QLineEdit { color: blue; }\n' >"$work/style.qss"
 while IFS='|' read -r name args; do
     # shellcheck disable=SC2086
-    QT_QPA_PLATFORM=offscreen "$program" $args >"$work/out" 2>"$work/err" &
-    pid=$!
-    sleep 1.5
-    kill -0 "$pid" 2>/dev/null || fail "$name: the program ended: $(cat "$work/out" "$work/err")"
-    kill "$pid"
-    wait "$pid" 2>/dev/null || true
+    QT_QPA_PLATFORM=xcb "$program" $args >"$work/out" 2>"$work/err" &
+    app=$!
+    wait_window >/dev/null || fail "$name: no window: $(cat "$work/out" "$work/err")"
+    kill -0 "$app" 2>/dev/null || fail "$name: the program ended: $(cat "$work/out" "$work/err")"
+    kill "$app"
+    wait "$app" 2>/dev/null || true
+    app=
     [ ! -s "$work/out" ] || fail "$name printed '$(cat "$work/out")'"
 done <<EOF
 reverse|-reverse
 style|-style Fusion
-platform|-platform offscreen
+platform|-platform xcb
 stylesheet|-stylesheet $work/style.qss
 window geometry|-qwindowgeometry 100x100+10+10
 platform theme|-platformtheme none

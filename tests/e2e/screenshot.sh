@@ -67,11 +67,19 @@ done
 menu_width() {
     shoot_window env LANG="$1" LC_ALL="$1" "$program"
     xdotool mousemove --window "$window" 300 340 click 3
-    sleep 0.7
-    import -window root "$work/menu.png"
+    # The rightmost pixel of the menu's first row that is not the screen's black, once
+    # the menu is there and drawn: the same in two photographs in a row.
+    local width previous=
+    for _ in $(seq 100); do
+        import -window root "$work/menu.png"
+        width=$(convert "$work/menu.png" -crop 500x1+300+352 txt:- | grep -v '#000000' |
+            tail -n 1 | cut -d, -f1)
+        [ -n "$width" ] && [ "$width" = "$previous" ] && break
+        previous=$width
+        sleep 0.2
+    done
     kill "$app"; wait "$app" 2>/dev/null || true; app=
-    # The rightmost pixel of the menu's first row that is not the screen's black.
-    convert "$work/menu.png" -crop 500x1+300+352 txt:- | grep -v '#000000' | tail -n 1 | cut -d, -f1
+    echo "$width"
 }
 ru_menu=$(menu_width ru_RU.UTF-8)
 en_menu=$(menu_width en_US.UTF-8)

@@ -46,9 +46,26 @@ shoot_window() {
     env LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 QT_QPA_PLATFORM=xcb "$@" &
     app=$!
     window=$(wait_window) || fail "the window did not appear"
-    sleep 0.5
     [ "$(xdotool getwindowname "$window")" = "Орвела" ] || fail "the title is not Орвела"
-    import -window "$window" "$work/shot.png" || fail "no screenshot"
+    shoot_drawn "$window" || fail "the window was not drawn within 20 s"
+}
+
+# Photographs the window into $work/shot.png once it is drawn: its pale yellow shows,
+# and two photographs in a row are the same.
+shoot_drawn() { # window
+    local previous=
+    for _ in $(seq 100); do
+        import -window "$1" "$work/shot.png" 2>/dev/null || { sleep 0.2; continue; }
+        local now
+        now=$(identify -format '%#' "$work/shot.png")
+        if [ "$now" = "$previous" ] &&
+            convert "$work/shot.png" -format %c histogram:info:- | grep -qi '#FFFFD7'; then
+            return 0
+        fi
+        previous=$now
+        sleep 0.2
+    done
+    return 1
 }
 
 # The colour of the photograph's pixel at x, y as "r,g,b".
