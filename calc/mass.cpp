@@ -6,18 +6,21 @@
 #include "calc/lookup.h"
 #include "calc/numbers.h"
 
+#include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <string_view>
 
 namespace calc {
 
-std::optional<Joint> jointFromText(QStringView text)
+std::optional<Joint> jointFromText(std::u16string_view text)
 {
     if (const JointRow *row = findRow(joints, text, &JointRow::name))
         return row->joint;
     return std::nullopt;
 }
 
-MassResult computeMass(const MassInputs &in, const QLocale &locale)
+MassResult computeMass(const MassInputs &in, std::u16string_view separator)
 {
     MassResult result;
 
@@ -32,7 +35,7 @@ MassResult computeMass(const MassInputs &in, const QLocale &locale)
     const PositionFactor *position =
         findRow(positionFactors, in.position, &PositionFactor::position);
 
-    const std::optional<double> leg = numbers::toDouble(in.leg, locale);
+    const std::optional<double> leg = numbers::toDouble(in.leg, separator);
     if (!leg) {
         result.status = Status::LegNotNumber;
         return result;
@@ -45,12 +48,13 @@ MassResult computeMass(const MassInputs &in, const QLocale &locale)
                : joint->column == Column::Group2 ? row->group2
                                                  : row->u5;
 
-    const std::optional<double> coefficient = numbers::coefficientToDouble(in.coefficient, locale);
+    const std::optional<double> coefficient =
+        numbers::coefficientToDouble(in.coefficient, separator);
     if (!coefficient) {
         result.status = Status::CoefficientNotNumber;
         return result;
     }
-    const std::optional<double> length = numbers::toDouble(in.length, locale);
+    const std::optional<double> length = numbers::toDouble(in.length, separator);
     if (!length) {
         result.status = Status::LengthNotNumber;
         return result;
@@ -92,10 +96,19 @@ namespace {
 // lies just below the half, and rounding it in binary would show 0,5.
 double halfUpThousandths(double shown)
 {
-    // d.dddddddddddddde±x: the text's digits, exactly, since a double keeps 15 of them.
-    const QByteArray e = QByteArray::number(shown, 'e', 14);
-    const qint64 digits = (e.left(1) + e.mid(2, 14)).toLongLong();
-    const int exponent = e.mid(17).toInt();
+    // d.dddddddddddddde±xx: the text's digits, exactly, since a double keeps 15 of them.
+    char e[32];
+    const auto written = std::to_chars(e, e + sizeof e, shown, std::chars_format::scientific, 14);
+    const std::string_view text(e, std::size_t(written.ptr - e));
+    std::int64_t digits = 0;
+    std::from_chars(text.data() + 2, text.data() + 16, digits);
+    digits += std::int64_t(text[0] - '0') * 100'000'000'000'000;
+    // The exponent, with its sign: from_chars takes no plus.
+    std::string_view power = text.substr(17);
+    if (!power.empty() && power.front() == '+')
+        power.remove_prefix(1);
+    int exponent = 0;
+    std::from_chars(power.data(), power.data() + power.size(), exponent);
     // shown × 1000 = digits × 10^(exponent - 11); no digit below the thousandths when
     // that power is not negative.
     const int dropped = 11 - exponent;
@@ -103,26 +116,26 @@ double halfUpThousandths(double shown)
         return shown;
     if (dropped > 15)
         return 0;
-    qint64 scale = 1;
+    std::int64_t scale = 1;
     for (int i = 1; i < dropped; ++i)
         scale *= 10;
     // The first dropped digit decides.
-    const qint64 thousandths = digits / (scale * 10) + ((digits / scale) % 10 >= 5 ? 1 : 0);
+    const std::int64_t thousandths = digits / (scale * 10) + ((digits / scale) % 10 >= 5 ? 1 : 0);
     return double(thousandths) / 1000;
 }
 
 } // namespace
 
-std::optional<MassTexts> massTexts(double mass, const QLocale &locale)
+std::optional<MassTexts> massTexts(double mass, std::u16string_view separator)
 {
     MassTexts texts;
-    texts.full = numbers::fromDouble(mass, locale);
-    const std::optional<double> shown = numbers::toDouble(texts.full, locale);
+    texts.full = numbers::fromDouble(mass, separator);
+    const std::optional<double> shown = numbers::toDouble(texts.full, separator);
     // The three-decimal step works on thousandths: a mass too large for them has no
     // three-decimal text.
     if (!shown || *shown < 0 || !std::isfinite(*shown * 1000 + 0.5))
         return std::nullopt;
-    texts.rounded = numbers::fromDouble(halfUpThousandths(*shown), locale);
+    texts.rounded = numbers::fromDouble(halfUpThousandths(*shown), separator);
     return texts;
 }
 

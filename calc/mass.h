@@ -6,9 +6,9 @@
 
 #include "calc/tables.h"
 
-#include <QLocale>
-#include <QString>
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace calc {
 
@@ -26,12 +26,12 @@ enum class Status {
 };
 
 struct MassInputs {
-    QStringView leg;
-    QStringView joint;
-    QStringView position;
-    QStringView seam;
-    QStringView coefficient;
-    QStringView length;
+    std::u16string_view leg;
+    std::u16string_view joint;
+    std::u16string_view position;
+    std::u16string_view seam;
+    std::u16string_view coefficient;
+    std::u16string_view length;
 };
 
 struct MassResult {
@@ -42,17 +42,18 @@ struct MassResult {
     double mass = 0; // kg; meaningful only when status is Ok
 };
 
-std::optional<Joint> jointFromText(QStringView text);
+std::optional<Joint> jointFromText(std::u16string_view text);
 
-MassResult computeMass(const MassInputs &in, const QLocale &locale);
+// `separator`: the user's decimal separator.
+MassResult computeMass(const MassInputs &in, std::u16string_view separator);
 
 // The two texts the result field shows one after the other: the mass at full precision,
 // then that text's decimal value rounded half-up to three decimals. Empty when either
 // step leaves the range of a double.
 struct MassTexts {
-    QString full;
-    QString rounded;
+    std::u16string full;
+    std::u16string rounded;
 };
-std::optional<MassTexts> massTexts(double mass, const QLocale &locale);
+std::optional<MassTexts> massTexts(double mass, std::u16string_view separator);
 
 } // namespace calc

@@ -4,8 +4,8 @@
 #pragma once
 // The fixed tables of the electrode mass calculation.
 
-#include <QStringView>
 #include <array>
+#include <string_view>
 
 namespace calc {
 
@@ -38,7 +38,7 @@ inline constexpr double referenceCoefficient = 1.7;
 inline constexpr double millimetresPerMetre = 1000;
 
 struct PositionFactor {
-    QStringView position;
+    std::u16string_view position;
     double factor;
 };
 
@@ -50,10 +50,10 @@ inline constexpr std::array<PositionFactor, 5> positionFactors{{
     {u"Потолочное", 1.2},
 }};
 
-inline constexpr QStringView continuousSeam = u"сплошной";
-inline constexpr QStringView intermittentSeam = u"прерывистый";
+inline constexpr std::u16string_view continuousSeam = u"сплошной";
+inline constexpr std::u16string_view intermittentSeam = u"прерывистый";
 
-inline constexpr std::array<QStringView, 2> seamKinds{continuousSeam, intermittentSeam};
+inline constexpr std::array<std::u16string_view, 2> seamKinds{continuousSeam, intermittentSeam};
 
 // The joints, in the order of the joint list: the picture each shows, and the column of
 // the base mass table it reads. "Т3" and "Н2" are group 2, "У5" has a column of its own.
@@ -61,7 +61,7 @@ enum class Joint { N1, N2, T1, T3, U4, U5 };
 enum class Column { Group1, Group2, U5 };
 
 struct JointRow {
-    QStringView name;
+    std::u16string_view name;
     Joint joint;
     Column column;
 };

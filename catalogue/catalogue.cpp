@@ -7,14 +7,14 @@
 
 namespace catalogue {
 
-std::optional<QStringView> areaDescription(QStringView area)
+std::optional<std::u16string_view> areaDescription(std::u16string_view area)
 {
     if (const Area *row = calc::findRow(areas, area, &Area::name))
         return row->description;
     return std::nullopt;
 }
 
-BrandList brandListFor(QStringView area)
+BrandList brandListFor(std::u16string_view area)
 {
     if (area == areas[0].name)
         return {auxiliaryBrands, u"АНО-3"};
@@ -25,7 +25,7 @@ BrandList brandListFor(QStringView area)
     return {criticalCorrosionBrands, u"ОЗЛ-7"};
 }
 
-const Brand *findBrand(QStringView name)
+const Brand *findBrand(std::u16string_view name)
 {
     return calc::findRow(brands, name, &Brand::name);
 }

@@ -12,13 +12,13 @@
 namespace catalogue {
 
 // The description of the area, or nothing for a text that names no area.
-std::optional<QStringView> areaDescription(QStringView area);
+std::optional<std::u16string_view> areaDescription(std::u16string_view area);
 
 // The brands the area offers and its default brand. A text that is none of the first
 // three areas gets the list of the critical anti-corrosion area.
-BrandList brandListFor(QStringView area);
+BrandList brandListFor(std::u16string_view area);
 
 // The brand's row, or nothing for a text that names no brand.
-const Brand *findBrand(QStringView name);
+const Brand *findBrand(std::u16string_view name);
 
 } // namespace catalogue

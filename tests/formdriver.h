@@ -7,6 +7,7 @@
 // the fields show.
 
 #include "app/window/form.h"
+#include "app/window/qtext.h"
 #include "calc/mass.h"
 #include "catalogue/catalogue.h"
 
@@ -163,27 +164,32 @@ public:
     // names the first output that is not.
     QString staleOutput()
     {
-        const catalogue::Brand *brand = catalogue::findBrand(text(QStringLiteral("Комбо6")));
-        if (text(QStringLiteral("Метка13")) != (brand ? brand->type.toString() : QString()))
+        using qtext::fromQt;
+        using qtext::toQt;
+        const catalogue::Brand *brand =
+            catalogue::findBrand(fromQt(text(QStringLiteral("Комбо6"))));
+        if (text(QStringLiteral("Метка13")) != (brand ? toQt(brand->type) : QString()))
             return QStringLiteral("type");
-        if (text(QStringLiteral("Текст1")) != (brand ? brand->coefficient.toString() : QString()))
+        if (text(QStringLiteral("Текст1")) != (brand ? toQt(brand->coefficient) : QString()))
             return QStringLiteral("coefficient");
-        const auto description = catalogue::areaDescription(text(QStringLiteral("Комбо5")));
-        if (text(QStringLiteral("Метка10")) != (description ? description->toString() : QString()))
+        const auto description = catalogue::areaDescription(fromQt(text(QStringLiteral("Комбо5"))));
+        if (text(QStringLiteral("Метка10")) != (description ? toQt(*description) : QString()))
             return QStringLiteral("description");
         const QString joint = text(QStringLiteral("Комбо2"));
-        if (calc::jointFromText(joint) &&
-            (!pictureIs(joint) || get<QLabel>(QStringLiteral("Рисунок1"))->accessibleDescription() !=
-                                      QStringLiteral("Тип соединения ") + joint))
+        if (calc::jointFromText(fromQt(joint)) &&
+            (!pictureIs(joint) ||
+             get<QLabel>(QStringLiteral("Рисунок1"))->accessibleDescription() !=
+                 QStringLiteral("Тип соединения ") + joint))
             return QStringLiteral("picture");
         const QStringList in{text("Комбо1"), text("Комбо2"), text("Комбо3"),
                              text("Комбо4"), text("Текст1"), text("Текст2")};
-        const calc::MassResult r =
-            calc::computeMass({in[0], in[1], in[2], in[3], in[4], in[5]}, locale);
+        const calc::MassResult r = calc::computeMass({fromQt(in[0]), fromQt(in[1]), fromQt(in[2]),
+                                                      fromQt(in[3]), fromQt(in[4]), fromQt(in[5])},
+                                                     qtext::separatorOf(locale));
         QString mass;
         if (r.status == calc::Status::Ok)
-            if (const auto texts = calc::massTexts(r.mass, locale))
-                mass = texts->rounded;
+            if (const auto texts = calc::massTexts(r.mass, qtext::separatorOf(locale)))
+                mass = toQt(texts->rounded);
         if (result() != mass)
             return QStringLiteral("mass %1 for %2").arg(result(), in.join(u'|'));
         return QString();

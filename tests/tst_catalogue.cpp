@@ -5,6 +5,7 @@
 // written out here as the catalogue must hold it, so that no changed letter or digit
 // goes unnoticed.
 
+#include "app/window/qtext.h"
 #include "catalogue/catalogue.h"
 
 #include <QSet>
@@ -57,10 +58,10 @@ void TstCatalogue::areaDescription()
 {
     QFETCH(QString, area);
     QFETCH(QString, description);
-    const auto found = catalogue::areaDescription(area);
+    const auto found = catalogue::areaDescription(qtext::fromQt(area));
     QCOMPARE(found.has_value(), !description.isEmpty());
     if (found)
-        QCOMPARE(found->toString(), description);
+        QCOMPARE(qtext::toQt(*found), description);
 }
 
 void TstCatalogue::brandList_data()
@@ -91,12 +92,12 @@ void TstCatalogue::brandList()
     QFETCH(QString, area);
     QFETCH(QStringList, brands);
     QFETCH(QString, defaultBrand);
-    const catalogue::BrandList list = catalogue::brandListFor(area);
+    const catalogue::BrandList list = catalogue::brandListFor(qtext::fromQt(area));
     QStringList shown;
-    for (QStringView brand : list.brands)
-        shown << brand.toString();
+    for (const std::u16string_view brand : list.brands)
+        shown << qtext::toQt(brand);
     QCOMPARE(shown, brands);
-    QCOMPARE(list.defaultBrand.toString(), defaultBrand);
+    QCOMPARE(qtext::toQt(list.defaultBrand), defaultBrand);
 }
 
 void TstCatalogue::brand_data()
@@ -205,11 +206,11 @@ void TstCatalogue::brand()
     QFETCH(QString, name);
     QFETCH(QString, type);
     QFETCH(QString, coefficient);
-    const catalogue::Brand *brand = catalogue::findBrand(name);
+    const catalogue::Brand *brand = catalogue::findBrand(qtext::fromQt(name));
     QCOMPARE(brand != nullptr, !type.isEmpty());
     if (brand) {
-        QCOMPARE(brand->type, type);
-        QCOMPARE(brand->coefficient, coefficient);
+        QCOMPARE(qtext::toQt(brand->type), type);
+        QCOMPARE(qtext::toQt(brand->coefficient), coefficient);
     }
 }
 
@@ -218,14 +219,14 @@ void TstCatalogue::everyListedBrandHasARow()
 {
     QSet<QString> listed;
     for (const catalogue::Area &area : catalogue::areas)
-        for (QStringView brand : catalogue::brandListFor(area.name).brands) {
-            QVERIFY2(catalogue::findBrand(brand), qPrintable(brand.toString()));
-            listed.insert(brand.toString());
+        for (const std::u16string_view brand : catalogue::brandListFor(area.name).brands) {
+            QVERIFY2(catalogue::findBrand(brand), qPrintable(qtext::toQt(brand)));
+            listed.insert(qtext::toQt(brand));
         }
     QCOMPARE(listed.size(), 26);
     QCOMPARE(int(catalogue::brands.size()), 26);
     for (const catalogue::Brand &brand : catalogue::brands)
-        QVERIFY2(listed.contains(brand.name.toString()), qPrintable(brand.name.toString()));
+        QVERIFY2(listed.contains(qtext::toQt(brand.name)), qPrintable(qtext::toQt(brand.name)));
 }
 
 // A Latin look-alike letter would make a name that no list item equals.
@@ -233,9 +234,10 @@ void TstCatalogue::onlyCyrillicLetters()
 {
     QStringList texts;
     for (const catalogue::Area &area : catalogue::areas)
-        texts << area.name.toString() << area.description.toString();
+        texts << qtext::toQt(area.name) << qtext::toQt(area.description);
     for (const catalogue::Brand &brand : catalogue::brands)
-        texts << brand.name.toString() << brand.type.toString() << brand.coefficient.toString();
+        texts << qtext::toQt(brand.name) << qtext::toQt(brand.type)
+              << qtext::toQt(brand.coefficient);
     for (const QString &text : std::as_const(texts))
         for (const QChar c : text)
             QVERIFY2(!c.isLetter() || c.script() == QChar::Script_Cyrillic, qPrintable(text));

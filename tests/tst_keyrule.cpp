@@ -3,7 +3,8 @@
 
 // Which typed characters each kind of field takes.
 
-#include "app/input/keyrule.h"
+#include "app/window/qtext.h"
+#include "form/keyrule.h"
 
 #include <QTest>
 
@@ -19,13 +20,14 @@ private Q_SLOTS:
 void TstKeyRule::onlyMySymbols_data()
 {
     QTest::addColumn<QString>("allowed");
-    QTest::addColumn<QString>("typed");  // every character here ...
-    QTest::addColumn<bool>("passes");    // ... passes, or every one is refused
+    QTest::addColumn<QString>("typed"); // every character here ...
+    QTest::addColumn<bool>("passes");   // ... passes, or every one is refused
 
-    const QString lists = keyrule::noCharacters.toString();
-    const QString coefficient = keyrule::digitsAndComma.toString();
-    const QString length = keyrule::digits.toString();
-    const QString controls = QStringList{"\r", "\x1b", "\x03", "\x16", "\x18", "\x1a", "\t"}.join(QString());
+    const QString lists = qtext::toQt(keyrule::noCharacters);
+    const QString coefficient = qtext::toQt(keyrule::digitsAndComma);
+    const QString length = qtext::toQt(keyrule::digits);
+    const QString controls =
+        QStringList{"\r", "\x1b", "\x03", "\x16", "\x18", "\x1a", "\t"}.join(QString());
 
     QTest::newRow("list: backspace") << lists << "\b" << true;
     QTest::newRow("list: digits") << lists << "0123456789" << false;
@@ -50,7 +52,7 @@ void TstKeyRule::onlyMySymbols()
     QFETCH(bool, passes);
     for (const QChar c : typed) {
         const char16_t code = c.unicode();
-        QCOMPARE(keyrule::onlyMySymbols(code, allowed), passes ? code : char16_t(0));
+        QCOMPARE(keyrule::onlyMySymbols(code, qtext::fromQt(allowed)), passes ? code : char16_t(0));
     }
 }
 

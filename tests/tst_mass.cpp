@@ -4,6 +4,7 @@
 // The electrode mass from the field texts: worked examples, the picture, and the texts
 // for which there is no mass.
 
+#include "app/window/qtext.h"
 #include "calc/mass.h"
 
 #include <QTest>
@@ -35,6 +36,10 @@ static const QLocale en(QLocale::English, QLocale::UnitedStates);
 
 namespace {
 
+using qtext::fromQt;
+using qtext::separatorOf;
+using qtext::toQt;
+
 // The numbers are typed with a comma; in an English locale the point is used instead,
 // except in the coefficient, which the catalogue writes with a comma everywhere.
 QString local(const QString &text, const QLocale &locale)
@@ -48,13 +53,15 @@ QString local(const QString &text, const QLocale &locale)
 std::optional<QString> shownText(const QStringList &in, const QLocale &locale)
 {
     const QString leg = local(in[0], locale), length = local(in[5], locale);
-    const calc::MassResult r = calc::computeMass({leg, in[1], in[2], in[3], in[4], length}, locale);
+    const calc::MassResult r = calc::computeMass(
+        {fromQt(leg), fromQt(in[1]), fromQt(in[2]), fromQt(in[3]), fromQt(in[4]), fromQt(length)},
+        separatorOf(locale));
     if (r.status != Status::Ok)
         return std::nullopt;
-    const auto texts = calc::massTexts(r.mass, locale);
+    const auto texts = calc::massTexts(r.mass, separatorOf(locale));
     if (!texts)
         return std::nullopt;
-    return texts->rounded;
+    return toQt(texts->rounded);
 }
 
 } // namespace
@@ -158,7 +165,9 @@ void TstMass::noMass()
     QFETCH(QStringList, inputs);
     QFETCH(Status, status);
     const calc::MassResult r =
-        calc::computeMass({inputs[0], inputs[1], inputs[2], inputs[3], inputs[4], inputs[5]}, ru);
+        calc::computeMass({fromQt(inputs[0]), fromQt(inputs[1]), fromQt(inputs[2]),
+                           fromQt(inputs[3]), fromQt(inputs[4]), fromQt(inputs[5])},
+                          separatorOf(ru));
     QCOMPARE(r.status, status);
 }
 
@@ -195,8 +204,9 @@ void TstMass::picture()
     QFETCH(QString, joint);
     QFETCH(QString, length);
     QFETCH(int, picture);
-    const calc::MassResult r =
-        calc::computeMass({leg, joint, u"Нижнее", u"сплошной", u"1,6", length}, ru);
+    const calc::MassResult r = calc::computeMass(
+        {fromQt(leg), fromQt(joint), u"Нижнее", u"сплошной", u"1,6", fromQt(length)},
+        separatorOf(ru));
     QCOMPARE(r.picture.has_value() ? int(*r.picture) : -1, picture);
 }
 
@@ -278,7 +288,9 @@ void TstMass::positionsAndSeams()
 void TstMass::horizontalEqualsVertical()
 {
     const auto mass = [](const char16_t *position) {
-        return calc::computeMass({u"12", u"Т3", position, u"сплошной", u"1,6", u"777"}, ru).mass;
+        return calc::computeMass({u"12", u"Т3", position, u"сплошной", u"1,6", u"777"},
+                                 separatorOf(ru))
+            .mass;
     };
     QCOMPARE(mass(u"Горизонтальное"), mass(u"Вертикальное"));
     QVERIFY(mass(u"Горизонтальное") > mass(u"Нижнее"));

@@ -3,6 +3,7 @@
 
 // Conversions between numbers and field texts, pinned to a Russian and an English locale.
 
+#include "app/window/qtext.h"
 #include "calc/numbers.h"
 
 #include <QTest>
@@ -24,6 +25,10 @@ private Q_SLOTS:
     void roundTrip_data();
     void roundTrip();
 };
+
+using qtext::fromQt;
+using qtext::separatorOf;
+using qtext::toQt;
 
 static const QLocale ru(QLocale::Russian, QLocale::Russia);
 static const QLocale en(QLocale::English, QLocale::UnitedStates);
@@ -60,7 +65,7 @@ void TstNumbers::fromDouble()
     QFETCH(QLocale, locale);
     QFETCH(double, value);
     QFETCH(QString, text);
-    QCOMPARE(numbers::fromDouble(value, locale), text);
+    QCOMPARE(toQt(numbers::fromDouble(value, separatorOf(locale))), text);
 }
 
 void TstNumbers::fromInt_data()
@@ -81,7 +86,7 @@ void TstNumbers::fromInt()
     QFETCH(QLocale, locale);
     QFETCH(int, value);
     QFETCH(QString, text);
-    QCOMPARE(numbers::fromInt(value, locale), text);
+    QCOMPARE(toQt(numbers::fromInt(value)), text);
 }
 
 void TstNumbers::toDouble_data()
@@ -118,7 +123,7 @@ void TstNumbers::toDouble()
     QFETCH(QString, text);
     QFETCH(bool, ok);
     QFETCH(double, value);
-    const auto result = numbers::toDouble(text, locale);
+    const auto result = numbers::toDouble(fromQt(text), separatorOf(locale));
     QCOMPARE(result.has_value(), ok);
     if (ok)
         QCOMPARE(*result, value);
@@ -146,7 +151,7 @@ void TstNumbers::coefficient()
     QFETCH(QString, text);
     QFETCH(bool, ok);
     QFETCH(double, value);
-    const auto result = numbers::coefficientToDouble(text, locale);
+    const auto result = numbers::coefficientToDouble(fromQt(text), separatorOf(locale));
     QCOMPARE(result.has_value(), ok);
     if (ok)
         QCOMPARE(*result, value);
@@ -171,7 +176,8 @@ void TstNumbers::roundTrip()
 {
     QFETCH(QLocale, locale);
     QFETCH(double, value);
-    const auto back = numbers::toDouble(numbers::fromDouble(value, locale), locale);
+    const auto back =
+        numbers::toDouble(numbers::fromDouble(value, separatorOf(locale)), separatorOf(locale));
     QVERIFY(back.has_value());
     QVERIFY(qAbs(*back - value) <= qAbs(value) * 1e-14);
 }

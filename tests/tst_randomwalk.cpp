@@ -5,6 +5,7 @@
 // Unicode range, backspaces, Delete and large pastes. After every action the window must
 // still agree with itself. RANDOM_WALK_SEED and RANDOM_WALK_STEPS repeat or lengthen a run.
 
+#include "app/window/qtext.h"
 #include "calc/mass.h"
 #include "catalogue/catalogue.h"
 #include "formdriver.h"
@@ -57,7 +58,8 @@ void TstRandomWalk::walk()
 
     const auto failure = [&](const QString &what) {
         const QStringList last = actions.mid(qMax(0, int(actions.size()) - 25));
-        return QStringLiteral("%1 after %2 actions, seed %3 (RANDOM_WALK_SEED=%3); last actions:\n  %4")
+        return QStringLiteral(
+                   "%1 after %2 actions, seed %3 (RANDOM_WALK_SEED=%3); last actions:\n  %4")
             .arg(what)
             .arg(actions.size())
             .arg(seed)
@@ -89,7 +91,9 @@ void TstRandomWalk::walk()
                 d.key(Qt::Key_Delete, QString());
             } else {
                 const QString c = randomText(rng, 1);
-                actions << QStringLiteral("type U+%1 in %2").arg(c[0].unicode(), 4, 16, QLatin1Char('0')).arg(target);
+                actions << QStringLiteral("type U+%1 in %2")
+                               .arg(c[0].unicode(), 4, 16, QLatin1Char('0'))
+                               .arg(target);
                 d.key(Qt::Key_unknown, c);
             }
         } else {
@@ -108,16 +112,21 @@ void TstRandomWalk::walk()
             resultEditedByUser = true;
 
         // The result is empty or the mass of the inputs on show.
-        const QString leg = d.text("Комбо1"), joint = d.text("Комбо2");
-        const calc::MassResult mass = calc::computeMass(
-            {leg, joint, d.text("Комбо3"), d.text("Комбо4"), d.text("Текст1"), d.text("Текст2")}, ru);
+        const QString in[] = {d.text("Комбо1"), d.text("Комбо2"), d.text("Комбо3"),
+                              d.text("Комбо4"), d.text("Текст1"), d.text("Текст2")};
+        using qtext::fromQt;
+        const calc::MassResult mass =
+            calc::computeMass({fromQt(in[0]), fromQt(in[1]), fromQt(in[2]), fromQt(in[3]),
+                               fromQt(in[4]), fromQt(in[5])},
+                              qtext::separatorOf(ru));
         if (!resultEditedByUser) {
             std::optional<calc::MassTexts> texts;
             if (mass.status == calc::Status::Ok)
-                texts = calc::massTexts(mass.mass, ru);
-            const QString expected = texts ? texts->rounded : QString();
+                texts = calc::massTexts(mass.mass, qtext::separatorOf(ru));
+            const QString expected = texts ? qtext::toQt(texts->rounded) : QString();
             if (d.result() != expected)
-                QFAIL(qPrintable(failure(QStringLiteral("result '%1', expected '%2'").arg(d.result(), expected))));
+                QFAIL(qPrintable(failure(
+                    QStringLiteral("result '%1', expected '%2'").arg(d.result(), expected))));
         }
 
         // The brand list is exactly one area's list.
@@ -125,24 +134,26 @@ void TstRandomWalk::walk()
         bool oneArea = false;
         for (const catalogue::Area &area : catalogue::areas) {
             QStringList offered;
-            for (QStringView b : catalogue::brandListFor(area.name).brands)
-                offered << b.toString();
+            for (const std::u16string_view b : catalogue::brandListFor(area.name).brands)
+                offered << qtext::toQt(b);
             oneArea = oneArea || offered == brands;
         }
         if (!oneArea)
             QFAIL(qPrintable(failure(QStringLiteral("the brand list is no area's list"))));
 
         // The type and the coefficient belong to the brand on show.
-        if (const catalogue::Brand *b = catalogue::findBrand(d.text("Комбо6"))) {
-            if (d.text("Метка13") != b->type || d.text("Текст1") != b->coefficient)
+        if (const catalogue::Brand *b = catalogue::findBrand(qtext::fromQt(d.text("Комбо6")))) {
+            if (d.text("Метка13") != qtext::toQt(b->type) ||
+                d.text("Текст1") != qtext::toQt(b->coefficient))
                 QFAIL(qPrintable(failure(QStringLiteral("type or coefficient of another brand"))));
         }
 
         // The picture is that of the last joint a calculation could read.
         if (d.form.calculations() != calculationsBefore && mass.picture)
-            expectedPicture = joint;
+            expectedPicture = in[1];
         if (!d.pictureIs(expectedPicture))
-            QFAIL(qPrintable(failure(QStringLiteral("the picture is not %1").arg(expectedPicture))));
+            QFAIL(
+                qPrintable(failure(QStringLiteral("the picture is not %1").arg(expectedPicture))));
     }
 }
 

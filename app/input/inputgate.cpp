@@ -3,7 +3,7 @@
 
 #include "app/input/inputgate.h"
 
-#include "app/input/keyrule.h"
+#include "form/keyrule.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -29,18 +29,18 @@ bool typesNoCharacter(const QKeyEvent &key)
     }
 }
 
-bool onlyDigits(QStringView allowed)
+bool onlyDigits(std::u16string_view allowed)
 {
-    for (const QChar c : allowed)
-        if (!c.isDigit())
+    for (const char16_t c : allowed)
+        if (!QChar(c).isDigit())
             return false;
-    return !allowed.isEmpty();
+    return !allowed.empty();
 }
 
 } // namespace
 
-InputGate::InputGate(QWidget *field, QStringView allowed, Pastes pastes)
-    : QObject(field), allowed_(allowed.toString()), pastes_(pastes)
+InputGate::InputGate(QWidget *field, std::u16string_view allowed, Pastes pastes)
+    : QObject(field), allowed_(allowed), pastes_(pastes)
 {
     QList<QWidget *> watched{field};
     // An editable list hands most events to its edit field itself, but an event can
@@ -50,7 +50,7 @@ InputGate::InputGate(QWidget *field, QStringView allowed, Pastes pastes)
     for (QWidget *w : watched) {
         w->installEventFilter(this);
         // A field that takes no character has nothing for an input method to compose.
-        if (allowed_.isEmpty())
+        if (allowed_.empty())
             w->setAttribute(Qt::WA_InputMethodEnabled, false);
         if (pastes_ == Pastes::Refused)
             w->setAcceptDrops(false);
@@ -58,7 +58,7 @@ InputGate::InputGate(QWidget *field, QStringView allowed, Pastes pastes)
     if (auto *edit = qobject_cast<QLineEdit *>(field)) {
         if (onlyDigits(allowed_))
             edit->setInputMethodHints(Qt::ImhDigitsOnly);
-        else if (!allowed_.isEmpty())
+        else if (!allowed_.empty())
             edit->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
     }
 }
@@ -95,7 +95,7 @@ bool InputGate::takesKey(const QKeyEvent &key) const
 
 bool InputGate::takesInputMethod(const QInputMethodEvent &event) const
 {
-    if (allowed_.isEmpty())
+    if (allowed_.empty())
         return event.commitString().isEmpty() && event.preeditString().isEmpty() &&
                event.replacementLength() == 0;
     // A commit is taken whole or not at all; a composition shows only what the

@@ -9,6 +9,9 @@
 #include <QString>
 #include <QStringView>
 
+#include <string>
+#include <string_view>
+
 class QAction;
 class QContextMenuEvent;
 class QInputMethodEvent;
@@ -26,7 +29,7 @@ public:
 
     // Guards `field` (and a list's edit field): typed and input-method characters pass
     // only when they are in `allowed`; backspace always passes.
-    InputGate(QWidget *field, QStringView allowed, Pastes pastes);
+    InputGate(QWidget *field, std::u16string_view allowed, Pastes pastes);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -38,6 +41,6 @@ private:
     static bool isPaste(const QAction &action);
     static void showMenuWithoutPaste(QLineEdit *edit, const QContextMenuEvent &event);
 
-    QString allowed_;
+    std::u16string allowed_;
     Pastes pastes_;
 };

@@ -5,6 +5,7 @@
 
 #include "app/window/crisp.h"
 #include "app/window/facebutton.h"
+#include "app/window/qtext.h"
 #include "calc/numbers.h"
 #include "calc/tables.h"
 #include "catalogue/tables.h"
@@ -26,6 +27,8 @@ namespace definition {
 
 namespace {
 
+constexpr char editingFinishing[] = "electrodeEditingFinishing";
+
 // `placeholder`: a list gives an edit field without a completer one of its own, wired
 // to its items, only for us to take it away again; a placeholder that no field keeps
 // spares that work.
@@ -36,7 +39,18 @@ QWidget *makeCombo(const Control &c, QWidget *parent, QCompleter *placeholder)
     // now; the popup is made the first time it opens.
     auto *edit = new QLineEdit(combo);
     edit->setCompleter(placeholder);
+    // The list makes an item current and reports it as activated when editing ends
+    // (Enter, or the focus leaving) on that item's text; marked here, before and after
+    // the list's own handling, so that the window can tell that from a pick.
+    const auto mark = [edit, combo](bool finishing) {
+        for (auto signal : {&QLineEdit::returnPressed, &QLineEdit::editingFinished})
+            QObject::connect(edit, signal, combo, [combo, finishing] {
+                combo->setProperty(editingFinishing, finishing);
+            });
+    };
+    mark(true);
     combo->setLineEdit(edit);
+    mark(false);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
     combo->setEditText(c.text.toString());
@@ -184,7 +198,7 @@ template <typename Rows, typename Field> QStringList textsOf(const Rows &rows, F
 {
     QStringList texts;
     for (const auto &row : rows)
-        texts << (row.*field).toString();
+        texts << qtext::toQt(row.*field);
     return texts;
 }
 
@@ -202,18 +216,23 @@ void fillLists(const Controls &c)
 {
     QStringList legs;
     for (const calc::BaseMassRow &row : calc::baseMassTable)
-        legs << numbers::fromInt(int(row.leg), QLocale::c());
+        legs << qtext::toQt(numbers::fromInt(int(row.leg)));
     fill(c.Комбо1, legs);
     fill(c.Комбо2, textsOf(calc::joints, &calc::JointRow::name));
     fill(c.Комбо3, textsOf(calc::positionFactors, &calc::PositionFactor::position));
     QStringList seams;
-    for (QStringView seam : calc::seamKinds)
-        seams << seam.toString();
+    for (const std::u16string_view seam : calc::seamKinds)
+        seams << qtext::toQt(seam);
     fill(c.Комбо4, seams);
     fill(c.Комбо5, textsOf(catalogue::areas, &catalogue::Area::name));
 }
 
 } // namespace
+
+bool isEditingFinishing(const QComboBox *list)
+{
+    return list->property(editingFinishing).toBool();
+}
 
 Controls build(QWidget *form)
 {

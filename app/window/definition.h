@@ -27,7 +27,7 @@ constexpr int px(int twips)
 
 inline constexpr QStringView formName = u"Форма1";
 inline constexpr QStringView formTitle = u"Орвела";
-inline constexpr int formWidth = 6705;  // client area, twips
+inline constexpr int formWidth = 6705; // client area, twips
 inline constexpr int formHeight = 6120;
 
 enum class Kind { Combo, Frame, Label, Text, Button, Picture, Line, Image };
@@ -75,12 +75,10 @@ inline constexpr std::array<Control, 32> controls{{
     {u"И_Т1", Kind::Image, Container::Window, -240, -240, 1800, 1425, noTabStop, u":/t1.bmp"},
     {u"И_Н2", Kind::Image, Container::Window, -240, -240, 1800, 1425, noTabStop, u":/n2.bmp"},
     {u"И_Н1", Kind::Image, Container::Window, -240, -240, 1800, 1425, noTabStop, u":/n1.bmp"},
-    {u"Метка7", Kind::Label, Container::Window, 120, 4080, 1935, 255, 10,
-     u"Положение . . . . . ."},
+    {u"Метка7", Kind::Label, Container::Window, 120, 4080, 1935, 255, 10, u"Положение . . . . . ."},
     {u"Метка6", Kind::Label, Container::Window, 0, 120, 6615, 495, 8,
      u"Ориентировочный расчет электродов"},
-    {u"Метка5", Kind::Label, Container::Window, 120, 5745, 2535, 375, 7,
-     u"Масса электродов,  кг"},
+    {u"Метка5", Kind::Label, Container::Window, 120, 5745, 2535, 375, 7, u"Масса электродов,  кг"},
     {u"Метка4", Kind::Label, Container::Window, 120, 5040, 3735, 375, 5,
      u"Общая длина сварных швов, мм"},
     {u"Метка2", Kind::Label, Container::Window, 120, 3600, 3375, 375, 2,
@@ -121,5 +119,9 @@ struct Controls {
 
 // Creates every control of the definition as a child of the form, or of the frame.
 Controls build(QWidget *form);
+
+// Whether the list is inside its own handling of the end of an edit (Enter, or the
+// focus leaving), where it makes an item of the same text current by itself.
+bool isEditingFinishing(const QComboBox *list);
 
 } // namespace definition

@@ -4,15 +4,15 @@
 #include "app/window/form.h"
 
 #include "app/input/inputgate.h"
-#include "app/input/keyrule.h"
 #include "app/platform/decorations.h"
 #include "app/platform/windowhints.h"
 #include "app/window/accessibility.h"
 #include "app/window/definition.h"
 #include "app/window/icon.h"
 #include "app/window/look.h"
+#include "app/window/qtext.h"
 #include "app/window/titlebar.h"
-#include "calc/numbers.h"
+#include "form/keyrule.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -24,7 +24,7 @@
 #include <QResizeEvent>
 #include <QTimer>
 
-Форма1::Форма1(const QLocale &locale, QWidget *parent) : QWidget(parent), locale_(locale)
+Форма1::Форма1(const QLocale &locale, QWidget *parent) : QWidget(parent)
 {
     setObjectName(definition::formName.toString());
     setWindowTitle(definition::formTitle.toString());
@@ -40,6 +40,9 @@
     ui = definition::build(this);
     look::apply(ui);
     accessibility::nameFields(ui);
+    fields_ = std::make_unique<WidgetFields>(this, ui);
+    logic_ = std::make_unique<form::Форма1>(*fields_, qtext::separatorOf(locale));
+    fields_->setLogic(logic_.get());
 
     // Where the window draws its own title bar (Wayland, when the compositor leaves it
     // to the window), the toolkit's one would offer maximizing and resizing. A Wayland
@@ -110,25 +113,29 @@ void Форма1::resizeEvent(QResizeEvent *event)
 
 void Форма1::wire()
 {
+    using form::Field;
     // Picking an item is a Click; a write from code is not. The user's own edits of
     // a list's text (backspace, delete, paste, drop, middle click) apply like a pick,
     // so that every output belongs to the inputs on screen.
-    for (QComboBox *list : {ui.Комбо1, ui.Комбо2, ui.Комбо3, ui.Комбо4}) {
-        connect(list, &QComboBox::activated, this, [this] { AA(); });
-        connect(list->lineEdit(), &QLineEdit::textEdited, this, [this] { AA(); });
-    }
-    const auto areaPicked = [this] {
-        Область();
-        Марка();
-        Тип();
+    const std::pair<QComboBox *, Field> lists[] = {
+        {ui.Комбо1, Field::Комбо1}, {ui.Комбо2, Field::Комбо2}, {ui.Комбо3, Field::Комбо3},
+        {ui.Комбо4, Field::Комбо4}, {ui.Комбо5, Field::Комбо5}, {ui.Комбо6, Field::Комбо6},
     };
-    connect(ui.Комбо5, &QComboBox::activated, this, areaPicked);
-    connect(ui.Комбо5->lineEdit(), &QLineEdit::textEdited, this, areaPicked);
-    connect(ui.Комбо6, &QComboBox::activated, this, [this] { Тип(); });
-    connect(ui.Комбо6->lineEdit(), &QLineEdit::textEdited, this, [this] { Тип(); });
-    connect(ui.Текст1, &QLineEdit::textChanged, this, [this] { AA(); });
-    connect(ui.Текст2, &QLineEdit::textChanged, this, [this] { AA(); });
-    connect(ui.Текст3, &QLineEdit::textEdited, this, &Форма1::keepResult);
+    for (const auto &[list, field] : lists) {
+        connect(list, &QComboBox::activated, this, [this, list, field](int index) {
+            // The toolkit's own pick, when editing ends on the text of another item, is
+            // no pick of the user's: the edit has already applied.
+            if (definition::isEditingFinishing(list))
+                return;
+            logic_->picked(field, qtext::fromQt(list->itemText(index)));
+        });
+        connect(list->lineEdit(), &QLineEdit::textEdited, this,
+                [this, field] { logic_->edited(field); });
+    }
+    connect(ui.Текст1, &QLineEdit::textChanged, this, [this] { logic_->changed(Field::Текст1); });
+    connect(ui.Текст2, &QLineEdit::textChanged, this, [this] { logic_->changed(Field::Текст2); });
+    connect(ui.Текст3, &QLineEdit::textEdited, this,
+            [this](const QString &now) { logic_->resultEdited(qtext::fromQt(now)); });
     connect(ui.Комманда1, &QPushButton::clicked, this, [] { QCoreApplication::exit(0); });
 
     using Pastes = InputGate::Pastes;
@@ -139,55 +146,12 @@ void Форма1::wire()
     new InputGate(ui.Текст3, keyrule::noCharacters, Pastes::Refused);
 }
 
-// The result field shows the computed mass or nothing: the user may delete the mass,
-// not turn it into another number, so a deletion empties the field whole; whatever
-// else reached it is taken back.
-void Форма1::keepResult(const QString &edited)
+char16_t Форма1::OnlyMySymbols(const char16_t &keyCode, QStringView allowed) const
 {
-    showResult(keyrule::remainsAfterDeleting(edited, computed_) ? QString() : computed_);
-}
-
-// Its first digits in sight: a text longer than the field starts at its beginning, so
-// that the magnitude is never misread.
-void Форма1::showResult(const QString &text)
-{
-    ui.Текст3->setText(text);
-    ui.Текст3->setCursorPosition(0);
-}
-
-// Writes the coefficient. Its Change runs AA even where the text stays the same (the
-// toolkit raises none then), so that a pick always shows the mass of what is on screen:
-// the shown mass may have been deleted meanwhile.
-void Форма1::writeCoefficient(const QString &text)
-{
-    if (ui.Текст1->text() == text)
-        AA();
-    else
-        ui.Текст1->setText(text);
-}
-
-// Writes a list's text from code: no Click follows. The item of that text, if any,
-// becomes the current one so that the opened list shows it.
-void Форма1::setListText(QComboBox *list, const QString &text)
-{
-    const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (index >= 0)
-        list->setCurrentIndex(index);
-    list->setEditText(text);
+    return form::Форма1::OnlyMySymbols(keyCode, qtext::fromQt(allowed));
 }
 
 void Форма1::Load()
 {
-    look::setBackground(this, look::loadedBackground);
-    setListText(ui.Комбо1, numbers::fromInt(5, locale_));
-    setListText(ui.Комбо2, QStringLiteral("Н1"));
-    setListText(ui.Комбо3, QStringLiteral("Нижнее"));
-    setListText(ui.Комбо4, QStringLiteral("сплошной"));
-    setListText(ui.Комбо5, QStringLiteral("вспомогательные конструкции"));
-    ui.Текст1->setText(numbers::fromDouble(1.7, locale_));
-    ui.Текст2->setText(numbers::fromInt(1000, locale_));
-    Область();
-    Марка();
-    Тип();
-    AA();
+    logic_->Load();
 }

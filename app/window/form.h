@@ -6,14 +6,14 @@
 // procedures read those texts and write texts, captions and the joint picture.
 
 #include "app/window/definition.h"
-#include "calc/tables.h"
+#include "app/window/widgetfields.h"
+#include "form/form.h"
 
 #include <QLocale>
 #include <QStringView>
 #include <QWidget>
 
-class QComboBox;
-class QLabel;
+#include <memory>
 
 class Форма1 : public QWidget
 {
@@ -24,15 +24,15 @@ public:
     // Start values and the first calculation; runs once, before the window is shown.
     void Load();
 
-    // The window's procedures.
+    // The window's procedures, as its logic runs them.
     char16_t OnlyMySymbols(const char16_t &keyCode, QStringView allowed) const;
-    void Область();
-    void Марка();
-    void Тип();
-    void AA();
+    void Область() { logic_->Область(); }
+    void Марка() { logic_->Марка(); }
+    void Тип() { logic_->Тип(); }
+    void AA() { logic_->AA(); }
 
     // How many times the mass has been calculated since the window was made.
-    int calculations() const { return calculations_; }
+    int calculations() const { return logic_->calculations(); }
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -41,16 +41,9 @@ protected:
 
 private:
     void wire();
-    void keepResult(const QString &edited);
-    void showResult(const QString &text);
-    void writeCoefficient(const QString &text);
-    QLabel *imageOf(calc::Joint joint) const;
-    static void setListText(QComboBox *list, const QString &text);
 
-    QLocale locale_;
-    int calculations_ = 0;
-    QString computed_; // what the last calculation wrote into the result field
-
-    // The controls, as the definition made them.
+    // The controls, as the definition made them, the fields over them, and the logic.
     definition::Controls ui{};
+    std::unique_ptr<WidgetFields> fields_;
+    std::unique_ptr<form::Форма1> logic_;
 };

@@ -4,6 +4,7 @@
 #include "app/window/look.h"
 
 #include "app/window/definition.h"
+#include "app/window/qtext.h"
 #include "catalogue/tables.h"
 
 #include <QApplication>
@@ -48,7 +49,7 @@ std::vector<Caption> captions()
         const QSize box(definition::px(c.width), definition::px(c.height));
         if (c.name == u"Метка10") {
             for (const catalogue::Area &area : catalogue::areas)
-                all.push_back({area.description.toString(), box, fontPixels});
+                all.push_back({qtext::toQt(area.description), box, fontPixels});
         } else if (!c.text.startsWith(u"Метка")) {
             all.push_back(
                 {c.text.toString(), box, c.name == u"Метка6" ? titleFontPixels : fontPixels});

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
+#pragma once
+// The window's fields over the toolkit's widgets, as the window's logic reads and
+// writes them.
+
+#include "app/window/definition.h"
+#include "form/fields.h"
+
+class QWidget;
+
+namespace form {
+class Форма1;
+}
+
+class WidgetFields : public form::Fields
+{
+public:
+    WidgetFields(QWidget *window, const definition::Controls &ui);
+
+    // Where a write of a text box raises its Change.
+    void setLogic(form::Форма1 *logic) { logic_ = logic; }
+
+    std::u16string text(form::Field field) const override;
+    void setText(form::Field field, std::u16string_view text) override;
+    void setListText(form::Field field, std::u16string_view text) override;
+    void fillList(form::Field field, std::span<const std::u16string_view> items) override;
+    void setCaption(form::Field field, std::u16string_view caption) override;
+    void showJoint(calc::Joint joint) override;
+    void setBackground(form::Background background) override;
+
+    QWidget *widget(form::Field field) const;
+
+private:
+    QWidget *window_;
+    const definition::Controls &ui_;
+    form::Форма1 *logic_ = nullptr;
+};

@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
+#pragma once
+// The window's fields as the procedures see them: what they read and write, and
+// nothing more. Each front end implements it over its own controls; the tests over a
+// store of texts.
+
+#include "calc/tables.h"
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace form {
+
+// The fields the procedures address, by their names in the window. (Qt's moc reads
+// the enumerations of every namespace that a test includes, and cannot read Cyrillic
+// names; it is told to pass them by.)
+#ifndef Q_MOC_RUN
+enum class Field {
+    Комбо1,  // leg
+    Комбо2,  // joint
+    Комбо3,  // position
+    Комбо4,  // seam
+    Комбо5,  // area
+    Комбо6,  // brand
+    Текст1,  // coefficient (hidden)
+    Текст2,  // length
+    Текст3,  // result
+    Метка10, // area description
+    Метка13, // electrode type
+};
+#endif
+
+enum class Background {
+    Defined, // the window's colour as defined, before Load
+    Loaded,  // pale yellow, from Load on
+};
+
+// The contract of every implementation:
+// - A write of Текст1 or Текст2 with setText raises that field's Change once, before
+//   the write returns, also when the text stays the same; the front end calls
+//   Форма1::changed for it. The user's edits of those fields raise it too.
+// - No other write raises anything: not setText of Текст3, not setListText, fillList,
+//   setCaption, showJoint or setBackground.
+// - A text box written from code shows the text's beginning.
+class Fields
+{
+public:
+    virtual ~Fields() = default;
+
+    // The text of a list's edit field or of a text box.
+    virtual std::u16string text(Field field) const = 0;
+    // A text box's text (Текст1, Текст2, Текст3).
+    virtual void setText(Field field, std::u16string_view text) = 0;
+    // A list's text, written from code: no Click follows. The item of that text, if
+    // the list has one, becomes the current one, so that the opened list shows it.
+    virtual void setListText(Field field, std::u16string_view text) = 0;
+    // Empties the list and appends the items in order.
+    virtual void fillList(Field field, std::span<const std::u16string_view> items) = 0;
+    // A label's caption (Метка10, Метка13).
+    virtual void setCaption(Field field, std::u16string_view caption) = 0;
+    // The picture box shows the joint's picture.
+    virtual void showJoint(calc::Joint joint) = 0;
+    virtual void setBackground(Background background) = 0;
+};
+
+} // namespace form

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
+#pragma once
+// The window's logic: its procedures, its start-up and which event runs which of them,
+// over the fields of whichever front end shows the window.
+
+#include "form/fields.h"
+#include "form/handlers.h"
+
+#include <string>
+#include <string_view>
+
+namespace form {
+
+class Форма1
+{
+public:
+    // `separator`: the user's decimal separator, as the front end's locale has it.
+    Форма1(Fields &fields, std::u16string_view separator);
+
+    // Start values and the first calculation; runs once, before the window is shown.
+    void Load();
+
+    // The procedures.
+    static char16_t OnlyMySymbols(const char16_t &keyCode, std::u16string_view allowed);
+    void Область();
+    void Марка();
+    void Тип();
+    void AA();
+
+    // The events a front end forwards.
+    // The user picked an item of a list: its text is written first, then the list's
+    // Click runs.
+    void picked(Field list, std::u16string_view item);
+    // The user changed a list's text by other means than a pick (deleting, pasting,
+    // dropping): it applies as a pick does, so that every result belongs to the texts
+    // on screen.
+    void edited(Field list);
+    // Change of a text box (see the contract in fields.h).
+    void changed(Field textBox);
+    // The user edited the result field to this text: the field shows the computed mass
+    // or nothing, so a deletion empties it whole and anything else is taken back.
+    void resultEdited(std::u16string_view now);
+
+    // How many times the mass has been calculated since the window was made.
+    int calculations() const { return calculations_; }
+
+private:
+    void run(Field field, Event event);
+
+    Fields &fields_;
+    std::u16string separator_;
+    int calculations_ = 0;
+    std::u16string computed_; // what the last calculation left in the result field
+};
+
+} // namespace form
