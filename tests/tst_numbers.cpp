@@ -6,7 +6,11 @@
 #include "app/window/qtext.h"
 #include "calc/numbers.h"
 
+#include <QRandomGenerator>
 #include <QTest>
+
+#include <cmath>
+#include <cstring>
 #include <limits>
 
 class TstNumbers : public QObject
@@ -24,6 +28,8 @@ private Q_SLOTS:
     void coefficient();
     void roundTrip_data();
     void roundTrip();
+    void sameAsQt_data();
+    void sameAsQt();
 };
 
 using qtext::fromQt;
@@ -180,6 +186,138 @@ void TstNumbers::roundTrip()
         numbers::toDouble(numbers::fromDouble(value, separatorOf(locale)), separatorOf(locale));
     QVERIFY(back.has_value());
     QVERIFY(qAbs(*back - value) <= qAbs(value) * 1e-14);
+}
+
+namespace qtreference {
+
+// The conversions as the toolkit made them before the window's logic left it: the
+// reference that the toolkit-free ones must equal, text for text.
+QLocale ascii()
+{
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::OmitGroupSeparator | QLocale::RejectGroupSeparator);
+    return c;
+}
+
+QString fromDouble(double value, const QLocale &locale)
+{
+    if (value == 0.0)
+        value = 0.0;
+    QString text = ascii().toString(value, 'g', 15);
+    text.replace(u'.', locale.decimalPoint());
+    return text;
+}
+
+std::optional<double> toDouble(QStringView text, const QLocale &locale)
+{
+    if (text.isEmpty())
+        return std::nullopt;
+    const QString separator = locale.decimalPoint();
+    QString withPoint = text.toString();
+    if (separator != QStringLiteral(".")) {
+        if (withPoint.contains(u'.'))
+            return std::nullopt;
+        withPoint.replace(separator, QStringLiteral("."));
+    }
+    bool ok = false;
+    const double value = ascii().toDouble(withPoint, &ok);
+    if (!ok || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+} // namespace qtreference
+
+void TstNumbers::sameAsQt_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::newRow("ru") << ru;
+    QTest::newRow("en") << en;
+}
+
+// A million generated texts read both ways, and as many doubles written both ways:
+// lengths and leg texts as typed, pastes with white space, signs, exponents, both
+// separators, characters beyond ASCII. Every difference is a failure.
+void TstNumbers::sameAsQt()
+{
+    QFETCH(QLocale, locale);
+    QRandomGenerator rng(20261209);
+    const std::u16string separator = separatorOf(locale);
+    const QString pieces[] = {
+        "0",
+        "1",
+        "5",
+        "9",
+        "12",
+        "1000",
+        "007",
+        ",",
+        ".",
+        "+",
+        "-",
+        "e",
+        "E",
+        "e+",
+        "e-",
+        " ",
+        "\t",
+        "\n",
+        QString(QChar(0xA0)),
+        QString(QChar(0x2009)),
+        QString(QChar(0x202F)),
+        QString(QChar(0x3000)),
+        QString(QChar(0x2212)),
+        QString(QChar(0x0135)),
+        QString(QChar(0x0665)),
+        QString(QChar(0xFF15)),
+        "x",
+        "inf",
+        "nan",
+        "1e400",
+        "1e-400",
+        "1e-310",
+        "999999999999999999999",
+        "0x1",
+    };
+    const int count = 500000;
+    for (int i = 0; i < count; ++i) {
+        QString text;
+        if (rng.bounded(2)) {
+            // A number as it is shown, with additions at either end.
+            const double value = rng.bounded(4)
+                                     ? rng.bounded(100000.0) / (1 << rng.bounded(20))
+                                     : std::ldexp(rng.generateDouble(), rng.bounded(-1100, 1100));
+            text = qtreference::fromDouble(rng.bounded(2) ? value : -value, locale);
+            if (rng.bounded(3) == 0)
+                text.prepend(pieces[rng.bounded(int(std::size(pieces)))]);
+            if (rng.bounded(3) == 0)
+                text.append(pieces[rng.bounded(int(std::size(pieces)))]);
+        } else {
+            const int n = rng.bounded(6);
+            for (int k = 0; k < n; ++k)
+                text += pieces[rng.bounded(int(std::size(pieces)))];
+        }
+        const auto expected = qtreference::toDouble(text, locale);
+        const auto actual = numbers::toDouble(fromQt(text), separator);
+        if (expected.has_value() != actual.has_value() || (expected && *expected != *actual) ||
+            (expected && std::signbit(*expected) != std::signbit(*actual)))
+            QFAIL(qPrintable(QStringLiteral("'%1' reads as %2, the toolkit's as %3")
+                                 .arg(text, actual ? QString::number(*actual, 'g', 17) : "nothing",
+                                      expected ? QString::number(*expected, 'g', 17) : "nothing")));
+
+        // Any double, subnormals included, written in the general and the scientific
+        // format.
+        quint64 bits = rng.generate64();
+        double value;
+        std::memcpy(&value, &bits, sizeof value);
+        if (!std::isfinite(value))
+            continue;
+        const QString written = toQt(numbers::fromDouble(value, separator));
+        if (written != qtreference::fromDouble(value, locale))
+            QFAIL(qPrintable(QStringLiteral("%1 is written '%2', by the toolkit '%3'")
+                                 .arg(QString::number(value, 'g', 17), written,
+                                      qtreference::fromDouble(value, locale))));
+    }
 }
 
 QTEST_GUILESS_MAIN(TstNumbers)

@@ -1,0 +1,85 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
+#pragma once
+// The window's fields as a store of texts, for the logic's tests: it keeps every
+// field's text, the lists' items, the picture and the background, logs every write in
+// order, and raises Change as the contract says.
+
+#include "form/form.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+class FakeFields : public form::Fields
+{
+public:
+    static constexpr std::size_t count = std::size_t(form::Field::Метка13) + 1;
+
+    FakeFields()
+    {
+        // The stored texts of the definition.
+        for (std::size_t i = 0; i < count; ++i)
+            texts[i] = std::u16string(name(form::Field(i)));
+    }
+
+    form::Форма1 *logic = nullptr; // where Change is raised
+    std::array<std::u16string, count> texts;
+    std::array<std::vector<std::u16string>, count> items;
+    std::optional<calc::Joint> joint;
+    form::Background background = form::Background::Defined;
+    std::vector<std::u16string> writes; // "Текст1 = 1,7", "AA", …
+
+    static std::u16string_view name(form::Field field)
+    {
+        constexpr std::array<std::u16string_view, count> names{
+            u"Комбо1", u"Комбо2", u"Комбо3", u"Комбо4",  u"Комбо5", u"Комбо6",
+            u"Текст1", u"Текст2", u"Текст3", u"Метка10", u"Метка13"};
+        return names[std::size_t(field)];
+    }
+
+    std::u16string &at(form::Field field) { return texts[std::size_t(field)]; }
+
+    std::u16string text(form::Field field) const override { return texts[std::size_t(field)]; }
+    void setText(form::Field field, std::u16string_view text) override
+    {
+        log(field, u" = ", text);
+        at(field) = text;
+        if (logic && (field == form::Field::Текст1 || field == form::Field::Текст2))
+            logic->changed(field);
+    }
+    void setListText(form::Field field, std::u16string_view text) override
+    {
+        log(field, u" := ", text);
+        at(field) = text;
+    }
+    void fillList(form::Field field, std::span<const std::u16string_view> list) override
+    {
+        log(field, u" items ", list.empty() ? u"" : list.front());
+        items[std::size_t(field)].assign(list.begin(), list.end());
+    }
+    void setCaption(form::Field field, std::u16string_view caption) override
+    {
+        log(field, u" caption ", caption);
+        at(field) = caption;
+    }
+    void showJoint(calc::Joint shown) override
+    {
+        writes.push_back(u"picture " + std::u16string(calc::joints[std::size_t(shown)].name));
+        joint = shown;
+    }
+    void setBackground(form::Background shown) override
+    {
+        writes.push_back(shown == form::Background::Loaded ? u"background loaded"
+                                                           : u"background defined");
+        background = shown;
+    }
+
+private:
+    void log(form::Field field, std::u16string_view how, std::u16string_view text)
+    {
+        writes.push_back(std::u16string(name(field)) + std::u16string(how) + std::u16string(text));
+    }
+};
