@@ -25,6 +25,8 @@ private Q_SLOTS:
     void delivered_data();
     void delivered();
     void keysWithoutCharacter();
+    void editEndsNoPick_data();
+    void editEndsNoPick();
     void preeditNeverBecomesText();
     void copyAndSelectAll_data();
     void copyAndSelectAll();
@@ -181,6 +183,51 @@ void TstKeys::keysWithoutCharacter()
     d.key(Qt::Key_Down, QString());
     QCOMPARE(d.text("Комбо3"), QStringLiteral("Наклонное"));
     QCOMPARE(d.form.calculations(), before + 1);
+}
+
+// A list's text pasted and the edit ended (Enter, Tab, a click elsewhere) on another
+// item's text: the paste applied as a pick does, once; the end of the edit is no pick
+// of its own, as in Windows' lists.
+void TstKeys::editEndsNoPick_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<int>("end"); // 0 Enter, 1 Tab, 2 the focus taken away
+    QTest::addColumn<QString>("brand");
+    for (int end : {0, 1, 2}) {
+        const QByteArray how = QList<QByteArray>{"Enter", "Tab", "focus"}[end];
+        QTest::newRow("area, " + how) << "Комбо5"
+                                      << "несущие конструкции" << end << "МР-3";
+        QTest::newRow("position, " + how) << "Комбо3"
+                                          << "Потолочное" << end << "АНО-3";
+        QTest::newRow("brand, " + how) << "Комбо6"
+                                       << "АНО-6" << end << "АНО-6";
+    }
+}
+
+void TstKeys::editEndsNoPick()
+{
+    QFETCH(QString, list);
+    QFETCH(QString, pasted);
+    QFETCH(int, end);
+    QFETCH(QString, brand);
+    FormDriver d(ru);
+    d.focus(list);
+    d.key(Qt::Key_A, QString(), Qt::ControlModifier);
+    const int before = d.form.calculations();
+    d.paste(pasted);
+    QCOMPARE(d.text(list), pasted);
+    QCOMPARE(d.form.calculations(), before + 1);
+    if (end == 0)
+        d.key(Qt::Key_Return, QStringLiteral("\r"));
+    else if (end == 1)
+        d.key(Qt::Key_Tab, QStringLiteral("\t"));
+    else
+        d.focus("Текст2");
+    QVERIFY(d.edit(list)->hasFocus() == (end == 0));
+    QCOMPARE(d.form.calculations(), before + 1);
+    QCOMPARE(d.text("Комбо6"), brand);
+    QCOMPARE(d.staleOutput(), QString());
 }
 
 // A composition is shown while it lasts; only its commit can become the text.

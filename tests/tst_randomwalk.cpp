@@ -3,11 +3,14 @@
 
 // A seeded random walk through the real window: picks, typed characters from the whole
 // Unicode range, backspaces, Delete and large pastes. After every action the window must
-// still agree with itself. RANDOM_WALK_SEED and RANDOM_WALK_STEPS repeat or lengthen a run.
+// still agree with itself, and with its twin: the window's logic over a store of texts,
+// given the same picks and edits, shows the same eleven texts after as many
+// calculations. RANDOM_WALK_SEED and RANDOM_WALK_STEPS repeat or lengthen a run.
 
 #include "app/window/qtext.h"
 #include "calc/mass.h"
 #include "catalogue/catalogue.h"
+#include "core/fakefields.h"
 #include "formdriver.h"
 
 #include <QRandomGenerator>
@@ -52,6 +55,32 @@ void TstRandomWalk::walk()
                           : 20000;
     QRandomGenerator rng(seed);
     FormDriver d(ru);
+
+    // The twin, and the user's edits of the window handed to it as they happen.
+    FakeFields twinFields;
+    form::Форма1 twin(twinFields, qtext::separatorOf(ru));
+    twinFields.logic = &twin;
+    twin.Load();
+    using form::Field;
+    const auto fieldOf = [](const QString &name) {
+        for (std::size_t i = 0; i < FakeFields::count; ++i)
+            if (qtext::fromQt(name) == FakeFields::name(Field(i)))
+                return Field(i);
+        qFatal("no field %s", qPrintable(name));
+    };
+    for (const QString &name : lists)
+        QObject::connect(d.list(name)->lineEdit(), &QLineEdit::textEdited, &d.form,
+                         [&, field = fieldOf(name)](const QString &now) {
+                             twinFields.at(field) = now.toStdU16String();
+                             twin.edited(field);
+                         });
+    QObject::connect(d.get<QLineEdit>("Текст2"), &QLineEdit::textEdited, &d.form,
+                     [&](const QString &now) {
+                         twinFields.at(Field::Текст2) = now.toStdU16String();
+                         twin.changed(Field::Текст2);
+                     });
+    QObject::connect(d.get<QLineEdit>("Текст3"), &QLineEdit::textEdited, &d.form,
+                     [&](const QString &now) { twin.resultEdited(qtext::fromQt(now)); });
     QStringList actions;
     QString expectedPicture = QStringLiteral("Н1");
     bool resultEditedByUser = false;
@@ -78,6 +107,7 @@ void TstRandomWalk::walk()
             actions << QStringLiteral("pick %1 in %2").arg(list->itemText(index), target);
             list->setCurrentIndex(index);
             Q_EMIT list->activated(index);
+            twin.picked(fieldOf(target), qtext::fromQt(list->itemText(index)));
         } else if (kind < 99) {
             target = typedFields[rng.bounded(int(typedFields.size()))];
             d.focus(target);
@@ -105,6 +135,24 @@ void TstRandomWalk::walk()
             edit->selectAll();
             edit->insert(text);
         }
+
+        // The twin shows what the window shows.
+        for (std::size_t i = 0; i < FakeFields::count; ++i) {
+            const QString name = qtext::toQt(FakeFields::name(Field(i)));
+            if (d.text(name) != qtext::toQt(twinFields.text(Field(i))))
+                QFAIL(qPrintable(
+                    failure(QStringLiteral("%1 is '%2', in the twin '%3'")
+                                .arg(name, d.text(name), qtext::toQt(twinFields.text(Field(i)))))));
+        }
+        if (d.form.calculations() != twin.calculations())
+            QFAIL(qPrintable(failure(QStringLiteral("%1 calculations, in the twin %2")
+                                         .arg(d.form.calculations())
+                                         .arg(twin.calculations()))));
+        QStringList twinBrands;
+        for (const std::u16string &b : twinFields.items[std::size_t(Field::Комбо6)])
+            twinBrands << qtext::toQt(b);
+        if (d.items("Комбо6") != twinBrands)
+            QFAIL(qPrintable(failure(QStringLiteral("the brand lists differ from the twin's"))));
 
         if (d.form.calculations() != calculationsBefore)
             resultEditedByUser = false;

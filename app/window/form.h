@@ -34,6 +34,9 @@ public:
     // How many times the mass has been calculated since the window was made.
     int calculations() const { return logic_->calculations(); }
 
+    // The fields as the logic reads and writes them.
+    form::Fields &fields() { return *fields_; }
+
 protected:
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
