@@ -30,7 +30,7 @@ names=$(tr ',' '\n' <<<"$depends" | awk '{print $1}')
 for p in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libfontconfig1 qt6-qpa-plugins \
     fonts-liberation2; do
     # Debian 13 names a library package with the 64-bit time ABI "…t64" (libqt6core6t64).
-    grep -Eqx "$p(t64)?" <<<"$names" || fail "Depends lacks $p: $depends"
+    grep -qxF -e "$p" -e "${p}t64" <<<"$names" || fail "Depends lacks $p: $depends"
 done
 grep -Eq 'libqt6widgets6 \(>= [0-9.]+\)' <<<"$depends" || fail "no version on the Qt libraries: $depends"
 for p in qt6-wayland qt6-translations-l10n; do
