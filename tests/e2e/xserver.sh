@@ -58,9 +58,10 @@ shoot_drawn() { # window
         import -window "$1" "$work/shot.png" 2>/dev/null || { sleep 0.2; continue; }
         local now
         now=$(identify -format '%#' "$work/shot.png")
-        if [ "$now" = "$previous" ] &&
-            convert "$work/shot.png" -format %c histogram:info:- | grep -qi '#FFFFD7'; then
-            return 0
+        if [ "$now" = "$previous" ]; then
+            local histogram # read whole before it is searched (see shoot_result)
+            histogram=$(convert "$work/shot.png" -format %c histogram:info:-)
+            grep -qi '#FFFFD7' <<<"$histogram" && return 0
         fi
         previous=$now
         sleep 0.2
@@ -84,8 +85,12 @@ check() {
 shoot_result() { # window, failure
     for _ in $(seq 20); do
         import -window "$1" "$work/shot.png"
-        convert "$work/shot.png" -crop 185x23+185+377 -fuzz 12% -fill '#800000' -opaque '#800000' \
-            -unique-colors txt:- | grep -q '#800000' && return 0
+        # Read whole before it is searched: grep -q stops reading at the first match,
+        # and under pipefail the writer's broken pipe would fail the search.
+        local colours
+        colours=$(convert "$work/shot.png" -crop 185x23+185+377 -fuzz 12% -fill '#800000' \
+            -opaque '#800000' -unique-colors txt:-)
+        grep -q '#800000' <<<"$colours" && return 0
         sleep 0.5
     done
     fail "$2"
