@@ -8,6 +8,7 @@
 #include "app/window/definition.h"
 #include "app/window/form.h"
 #include "app/window/look.h"
+#include "app/window/qtext.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -76,7 +77,7 @@ void TstDefinition::window()
     // 29 controls stand on the window itself, three inside the frame
     int named = 0;
     for (const definition::Control &c : definition::controls)
-        named += find(form, c.name.toString()) != nullptr;
+        named += find(form, qtext::toQt(c.name)) != nullptr;
     QCOMPARE(named, 32);
     QCOMPARE(int(all.size()), 29);
 }
@@ -214,10 +215,11 @@ void TstDefinition::captionsFit_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("lines");
     for (const definition::Control &c : definition::controls) {
-        if (c.kind != definition::Kind::Label || c.text.startsWith(u"Метка"))
+        if (c.kind != definition::Kind::Label || c.text.starts_with(u"Метка"))
             continue;
         const bool twoLines = c.name == u"Метка9" || c.name == u"Метка11" || c.name == u"Метка12";
-        QTest::newRow(c.name.toUtf8().constData()) << c.name.toString() << (twoLines ? 2 : 1);
+        QTest::newRow(qtext::toQt(c.name).toUtf8().constData())
+            << qtext::toQt(c.name) << (twoLines ? 2 : 1);
     }
     QTest::newRow("longest area description") << QStringLiteral("Метка10") << 4;
 }

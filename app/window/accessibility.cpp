@@ -4,6 +4,7 @@
 #include "app/window/accessibility.h"
 
 #include "app/window/definition.h"
+#include "app/window/qtext.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -21,23 +22,17 @@ QString nameFromCaption(QStringView caption)
 
 void nameFields(const definition::Controls &ui)
 {
-    struct Pair {
-        QLabel *caption;
-        QWidget *field;
-    };
-    const Pair pairs[] = {
-        {ui.Метка1, ui.Комбо1},   {ui.Метка2, ui.Комбо2}, {ui.Метка7, ui.Комбо3},
-        {ui.Метка8, ui.Комбо4},   {ui.Метка9, ui.Комбо5}, {ui.Метка11, ui.Комбо6},
-        {ui.Метка12, ui.Метка13}, {ui.Метка4, ui.Текст2}, {ui.Метка5, ui.Текст3},
-    };
-    for (const Pair &p : pairs) {
-        const QString name = nameFromCaption(p.caption->text());
-        p.field->setAccessibleName(name);
+    QWidget *form = ui.Комбо1->window();
+    for (const definition::Caption &pair : definition::captions) {
+        auto *caption = form->findChild<QLabel *>(qtext::toQt(pair.caption));
+        auto *field = form->findChild<QWidget *>(qtext::toQt(pair.field));
+        const QString name = nameFromCaption(caption->text());
+        field->setAccessibleName(name);
         // An editable list reports its text as its name; its edit field keeps the caption.
-        if (auto *list = qobject_cast<QComboBox *>(p.field))
+        if (auto *list = qobject_cast<QComboBox *>(field))
             list->lineEdit()->setAccessibleName(name);
-        if (p.field->focusPolicy() != Qt::NoFocus)
-            p.caption->setBuddy(p.field);
+        if (field->focusPolicy() != Qt::NoFocus)
+            caption->setBuddy(field);
     }
     ui.Рисунок1->setAccessibleName(QStringLiteral("Чертеж соединения"));
 }

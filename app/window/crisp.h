@@ -10,7 +10,6 @@
 #include <QImageReader>
 #include <QPixmap>
 
-
 namespace crisp {
 
 // The picture at `path`, read as `format` only: probing every image plugin for a

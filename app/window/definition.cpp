@@ -53,20 +53,20 @@ QWidget *makeCombo(const Control &c, QWidget *parent, QCompleter *placeholder)
     mark(false);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
-    combo->setEditText(c.text.toString());
+    combo->setEditText(qtext::toQt(c.text));
     return combo;
 }
 
 QWidget *makeText(const Control &c, QWidget *parent)
 {
-    auto *edit = new QLineEdit(c.text.toString(), parent);
+    auto *edit = new QLineEdit(qtext::toQt(c.text), parent);
     edit->setAlignment(Qt::AlignCenter);
     return edit;
 }
 
 QWidget *makeLabel(const Control &c, QWidget *parent)
 {
-    auto *label = new QLabel(c.text.toString(), parent);
+    auto *label = new QLabel(qtext::toQt(c.text), parent);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
@@ -104,10 +104,20 @@ QWidget *makePicture(QWidget *parent)
     return picture;
 }
 
+// The picture of the image control's joint, as the program's resources hold it.
+QString pictureOf(std::u16string_view image)
+{
+    static constexpr std::array<const char *, 6> files{"n1", "n2", "t1", "t3", "u4", "u5"};
+    for (std::size_t i = 0; i < jointImages.size(); ++i)
+        if (jointImages[i] == image)
+            return QStringLiteral(":/%1.bmp").arg(QLatin1String(files[i]));
+    return QString();
+}
+
 QWidget *makeImage(const Control &c, QWidget *parent)
 {
     auto *image = new QLabel(parent);
-    const QImage drawn = crisp::read(c.text.toString(), "BMP");
+    const QImage drawn = crisp::read(pictureOf(c.name), "BMP");
     // Where a pixel takes more than one device pixel, the picture carries them itself,
     // so that the box shows it sharp instead of smoothing it up.
     image->setPixmap(crisp::forScreen(drawn, parent->devicePixelRatioF()));
@@ -131,7 +141,7 @@ QWidget *make(const Control &c, QWidget *parent, QCompleter *placeholder)
     case Kind::Text:
         return makeText(c, parent);
     case Kind::Button:
-        return new FaceButton(c.text.toString(), parent);
+        return new FaceButton(qtext::toQt(c.text), parent);
     case Kind::Picture:
         return makePicture(parent);
     case Kind::Line:
@@ -244,7 +254,7 @@ Controls build(QWidget *form)
         QWidget *parent = c.container == Container::Frame ? frame : form;
         QWidget *w = make(c, parent, &placeholder);
         made[i] = w;
-        w->setObjectName(c.name.toString());
+        w->setObjectName(qtext::toQt(c.name));
         if (c.kind == Kind::Line) {
             // X1, Y1, X2, Y2: a 1-pixel line, both ends included
             w->setGeometry(px(c.left), px(c.top), px(c.width) - px(c.left) + 1,

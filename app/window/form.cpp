@@ -26,8 +26,8 @@
 
 Форма1::Форма1(const QLocale &locale, QWidget *parent) : QWidget(parent)
 {
-    setObjectName(definition::formName.toString());
-    setWindowTitle(definition::formTitle.toString());
+    setObjectName(qtext::toQt(definition::formName));
+    setWindowTitle(qtext::toQt(definition::formTitle));
     setWindowIcon(icon::windowIcon(devicePixelRatio()));
     // A fixed size: no maximize button, and where the platform's windows can be held to
     // a size (X11, Windows, a Wayland compositor that draws the title bars), no resizing.
@@ -138,12 +138,11 @@ void Форма1::wire()
             [this](const QString &now) { logic_->resultEdited(qtext::fromQt(now)); });
     connect(ui.Комманда1, &QPushButton::clicked, this, [] { QCoreApplication::exit(0); });
 
-    using Pastes = InputGate::Pastes;
-    for (QComboBox *list : {ui.Комбо1, ui.Комбо2, ui.Комбо3, ui.Комбо4, ui.Комбо5, ui.Комбо6})
-        new InputGate(list, keyrule::noCharacters, Pastes::Taken);
-    new InputGate(ui.Текст1, keyrule::digitsAndComma, Pastes::Taken);
-    new InputGate(ui.Текст2, keyrule::digits, Pastes::Taken);
-    new InputGate(ui.Текст3, keyrule::noCharacters, Pastes::Refused);
+    // Each field's key rule and paste policy, as the definition gives them.
+    for (const definition::FieldRule &rule : definition::fieldRules)
+        new InputGate(findChild<QWidget *>(qtext::toQt(rule.name)), rule.allowed,
+                      rule.pastes == definition::Pastes::Taken ? InputGate::Pastes::Taken
+                                                               : InputGate::Pastes::Refused);
 }
 
 char16_t Форма1::OnlyMySymbols(const char16_t &keyCode, QStringView allowed) const

@@ -8,11 +8,11 @@
 #include "catalogue/tables.h"
 
 #include <QApplication>
-#include <QGuiApplication>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -50,9 +50,9 @@ std::vector<Caption> captions()
         if (c.name == u"Метка10") {
             for (const catalogue::Area &area : catalogue::areas)
                 all.push_back({qtext::toQt(area.description), box, fontPixels});
-        } else if (!c.text.startsWith(u"Метка")) {
+        } else if (!c.text.starts_with(u"Метка")) {
             all.push_back(
-                {c.text.toString(), box, c.name == u"Метка6" ? titleFontPixels : fontPixels});
+                {qtext::toQt(c.text), box, c.name == u"Метка6" ? titleFontPixels : fontPixels});
         }
     }
     return all;

@@ -8,6 +8,8 @@
 #include <QFont>
 #include <QPalette>
 
+#include "form/definition.h"
+
 class QWidget;
 
 namespace definition {
@@ -16,16 +18,21 @@ struct Controls;
 
 namespace look {
 
-inline constexpr QColor definedBackground{192, 255, 192}; // pale green, as defined
-inline constexpr QColor loadedBackground{255, 255, 215};  // pale yellow, after Load
-inline constexpr QColor frameBackground{192, 255, 192};
-inline constexpr QColor areaCaption{255, 0, 0};
-inline constexpr QColor exitButton{255, 224, 192};
-inline constexpr QColor result{128, 0, 0};
-inline constexpr QColor title{192, 0, 0};
+constexpr QColor toQt(definition::Colour c)
+{
+    return QColor(c.red, c.green, c.blue);
+}
 
-inline constexpr int fontPixels = 13;      // 9.75 pt at 96 dpi
-inline constexpr int titleFontPixels = 18; // 13.5 pt at 96 dpi
+inline constexpr QColor definedBackground = toQt(definition::definedBackground);
+inline constexpr QColor loadedBackground = toQt(definition::loadedBackground);
+inline constexpr QColor frameBackground = toQt(definition::frameBackground);
+inline constexpr QColor areaCaption = toQt(definition::areaCaption);
+inline constexpr QColor exitButton = toQt(definition::exitButton);
+inline constexpr QColor result = toQt(definition::result);
+inline constexpr QColor title = toQt(definition::title);
+
+inline constexpr int fontPixels = definition::fontPixels;
+inline constexpr int titleFontPixels = definition::titleFontPixels;
 
 void setBackground(QWidget *w, const QColor &colour);
 
