@@ -46,6 +46,8 @@ private Q_SLOTS:
     void popupsUseTheWindowFace();
     void pictureBoxMarksItsFocus();
     void windowsFaceFirst();
+    void panose_data();
+    void panose();
     void tabOrder();
     void accessibleNames_data();
     void accessibleNames();
@@ -382,6 +384,10 @@ void TstDefinition::ownStyle()
 // window's bold face too.
 void TstDefinition::popupsUseTheWindowFace()
 {
+    // A desktop's theme gives the lists' items and views a face of their own.
+    const QFont themes(QStringLiteral("DejaVu Serif"), 20);
+    for (const char *kind : {"QComboMenuItem", "QAbstractItemView", "QListView", "QMenu"})
+        QApplication::setFont(themes, kind);
     Форма1 form(ru);
     form.Load();
     form.show();
@@ -437,6 +443,33 @@ void TstDefinition::windowsFaceFirst()
     if (expected.isEmpty())
         QSKIP("none of the named faces is installed");
     QCOMPARE(form.font().family(), expected);
+}
+
+// The fallback face's search tells sans-serif faces by their PANOSE serif style, the
+// range's ends included.
+void TstDefinition::panose_data()
+{
+    QTest::addColumn<int>("familyType");
+    QTest::addColumn<int>("serifStyle");
+    QTest::addColumn<int>("sans"); // 1 sans-serif, 0 serif, -1 not said
+    QTest::newRow("any family") << 0 << 11 << -1;
+    QTest::newRow("script family") << 3 << 11 << -1;
+    QTest::newRow("any serif style") << 2 << 0 << -1;
+    QTest::newRow("no fit") << 2 << 1 << -1;
+    QTest::newRow("cove, the first serif") << 2 << 2 << 0;
+    QTest::newRow("triangle, the last serif") << 2 << 10 << 0;
+    QTest::newRow("normal sans, the first") << 2 << 11 << 1;
+    QTest::newRow("rounded, the last sans") << 2 << 15 << 1;
+    QTest::newRow("flared") << 2 << 14 << 1;
+}
+
+void TstDefinition::panose()
+{
+    QFETCH(int, familyType);
+    QFETCH(int, serifStyle);
+    QFETCH(int, sans);
+    const std::optional<bool> said = look::panoseSans(familyType, serifStyle);
+    QCOMPARE(said ? int(*said) : -1, sans);
 }
 
 void TstDefinition::tabOrder()

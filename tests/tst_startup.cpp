@@ -21,7 +21,6 @@ class TstStartup : public QObject
 
 private Q_SLOTS:
     void storedTextsBeforeLoad();
-    void loadOrder();
     void afterLoad_data();
     void afterLoad();
     void pickArea_data();
@@ -63,38 +62,6 @@ void TstStartup::storedTextsBeforeLoad()
     QCOMPARE(form.findChild<QLineEdit *>(QStringLiteral("Текст3"))->text(),
              QStringLiteral("Текст3"));
     QCOMPARE(form.calculations(), 0);
-}
-
-// The coefficient write, the length write, the brand's coefficient inside the
-// brand properties, and the final explicit run: four calculations, in that order.
-void TstStartup::loadOrder()
-{
-    Форма1 form(ru);
-    auto *coefficient = form.findChild<QLineEdit *>(QStringLiteral("Текст1"));
-    auto *result = form.findChild<QLineEdit *>(QStringLiteral("Текст3"));
-    auto *type = form.findChild<QLabel *>(QStringLiteral("Метка13"));
-    QStringList seen;
-    QObject::connect(coefficient, &QLineEdit::textChanged, &form, [&](const QString &t) {
-        seen << QStringLiteral("coefficient %1, type %2, run %3")
-                    .arg(t, type->text())
-                    .arg(form.calculations());
-    });
-    QObject::connect(result, &QLineEdit::textChanged, &form, [&](const QString &t) {
-        seen << QStringLiteral("result %1, run %2").arg(t).arg(form.calculations());
-    });
-    form.Load();
-    QCOMPARE(form.calculations(), 4);
-    QCOMPARE(seen.join(u'|'), (QStringList{
-                                  "result , run 1",                       // no length yet: no mass
-                                  "coefficient 1,7, type Метка13, run 1", // ran nested
-                                  "result 0,24, run 2",
-                                  "result 0,225882352941176, run 3", // full precision first
-                                  "result 0,226, run 3",
-                                  "coefficient 1,6, type Э46, run 3", // type came first
-                                  "result 0,225882352941176, run 4",
-                                  "result 0,226, run 4",
-                              }
-                                   .join(u'|')));
 }
 
 void TstStartup::afterLoad_data()
@@ -483,7 +450,7 @@ void TstStartup::keysOnExitButton()
 void TstStartup::leftToRightAlways_data()
 {
     QTest::addColumn<QString>("language"); // of the toolkit's texts, installed after
-    QTest::addColumn<bool>("reverse");      // the application right to left before
+    QTest::addColumn<bool>("reverse");     // the application right to left before
     QTest::newRow("-reverse") << QString() << true;
     QTest::newRow("Hebrew") << "he" << false;
     QTest::newRow("Arabic") << "ar" << false;

@@ -23,10 +23,19 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <utility>
 #include <vector>
 
 namespace look {
+
+std::optional<bool> panoseSans(int familyType, int serifStyle)
+{
+    constexpr int latinText = 2, firstSerif = 2, firstSans = 11, lastSans = 15;
+    if (familyType != latinText || serifStyle < firstSerif)
+        return std::nullopt;
+    return serifStyle >= firstSans && serifStyle <= lastSans;
+}
 
 namespace {
 
@@ -104,9 +113,9 @@ bool isSans(const QString &family)
     font.setPixelSize(fontPixels);
     const QByteArray os2 = QRawFont::fromFont(font).fontTable("OS/2");
     constexpr int familyKind = 32, serifStyle = 33; // bFamilyType, bSerifStyle
-    constexpr char latinText = 2, firstSerif = 2, firstSans = 11, lastSans = 15;
-    if (os2.size() > serifStyle && os2[familyKind] == latinText && os2[serifStyle] >= firstSerif)
-        return os2[serifStyle] >= firstSans && os2[serifStyle] <= lastSans;
+    if (os2.size() > serifStyle)
+        if (const auto sans = panoseSans(os2[familyKind], os2[serifStyle]))
+            return *sans;
     return family.split(u' ').contains(u"Sans");
 }
 

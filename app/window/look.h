@@ -8,6 +8,8 @@
 #include <QFont>
 #include <QPalette>
 
+#include <optional>
+
 #include "form/definition.h"
 
 class QWidget;
@@ -44,6 +46,11 @@ QPalette palette();
 // The window's bold face at the given pixel size; where no named face is installed and
 // the fallback fits only smaller, at a size smaller in proportion.
 QFont windowFont(int pixels = fontPixels);
+
+// Whether a face's PANOSE classification (its family type and serif style) says it
+// is sans-serif: serif styles 11 to 15 of the Latin text family; nothing where the
+// classification does not say.
+std::optional<bool> panoseSans(int familyType, int serifStyle);
 
 // Makes the window's own widget style the application's: Fusion, which fits its
 // fixed pixel layout, whatever style the desktop selects.
