@@ -43,7 +43,7 @@ qtest() { # test name, a label, then its arguments
 }
 
 # On Wine's display driver, with the Windows platform and Windows' fonts.
-for t in tst_definition tst_startup tst_maximize tst_icon tst_assets; do
+for t in tst_definition tst_startup tst_fields tst_maximize tst_icon tst_assets; do
     qtest "$t" windows
 done
 # At Windows' usual scales (125, 150 and 200 %, as a user sets them: the screen's
@@ -59,8 +59,21 @@ qtest tst_keys windows preeditNeverBecomesText inputMethodHints resultTakesNoPas
     toolkitTextsInRussian
 # The tests without windows, and the long tables offscreen, where a window needs no
 # round trip to the X server.
-for t in tst_numbers tst_mass tst_catalogue tst_keyrule; do
+for t in tst_numbers tst_mass tst_catalogue; do
     qtest "$t" guiless
+done
+# The window's logic without a toolkit: console programs, their verdict on output.
+for t in tst_form tst_walk; do
+    status=0
+    out=$(cd "$bin" && timeout 900 "$wine" "$t.exe" | tr -d '\r') || status=$?
+    verdict=$(tail -n 1 <<<"$out")
+    if [ "$status" -ne 0 ] || ! grep -q ' 0 failed$' <<<"$verdict"; then
+        grep -a '^FAIL' <<<"$out" | head -20 >&2 || true
+        echo "FAIL: $t: $verdict, status $status" >&2
+        failed=$((failed + 1))
+    else
+        echo "$t: $verdict"
+    fi
 done
 for t in tst_keys tst_randomwalk; do
     qtest "$t" offscreen -platform offscreen
