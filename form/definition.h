@@ -95,6 +95,31 @@ consteval std::size_t at(std::u16string_view name, Kind kind)
     throw "no such control in the definition";
 }
 
+// How a control places its text: text boxes centre it; labels wrap it from the top
+// left, but for the title (centred, from the top) and the type (centred).
+enum class Align { TopLeft, Centre, TopCentre };
+
+constexpr Align alignmentOf(const Control &c)
+{
+    if (c.kind == Kind::Text || c.name == u"Метка13")
+        return Align::Centre;
+    if (c.name == u"Метка6")
+        return Align::TopCentre;
+    return Align::TopLeft;
+}
+
+constexpr bool wrapsText(const Control &c)
+{
+    return c.kind == Kind::Label;
+}
+
+// The image controls only hold pictures; the coefficient field is a working field,
+// never shown and never focused.
+constexpr bool isShown(const Control &c)
+{
+    return c.kind != Kind::Image && c.name != u"Текст1";
+}
+
 struct Colour {
     int red, green, blue;
 };
@@ -106,6 +131,22 @@ inline constexpr Colour areaCaption{255, 0, 0}; // the area's caption, Метк�
 inline constexpr Colour exitButton{255, 224, 192};
 inline constexpr Colour result{128, 0, 0}; // the result and its caption
 inline constexpr Colour title{192, 0, 0};  // Метка6
+
+// The colours of single controls, besides the window's and the frame's background.
+enum class Part { Text, Face };
+struct ControlColour {
+    std::u16string_view name;
+    Part part;
+    Colour colour;
+};
+
+inline constexpr std::array<ControlColour, 5> controlColours{{
+    {u"Метка9", Part::Text, areaCaption},
+    {u"Комманда1", Part::Face, exitButton},
+    {u"Текст3", Part::Text, result},
+    {u"Метка5", Part::Text, result},
+    {u"Метка6", Part::Text, title},
+}};
 
 // The window's face, bold: 9.75 pt, the title 13.5 pt, at 96 dpi.
 inline constexpr int fontPixels = 13;

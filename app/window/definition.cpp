@@ -25,6 +25,19 @@
 
 namespace definition {
 
+Qt::Alignment alignment(const Control &c)
+{
+    switch (alignmentOf(c)) {
+    case Align::Centre:
+        return Qt::AlignCenter;
+    case Align::TopCentre:
+        return Qt::AlignHCenter | Qt::AlignTop;
+    case Align::TopLeft:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
 namespace {
 
 constexpr char editingFinishing[] = "electrodeEditingFinishing";
@@ -60,15 +73,15 @@ QWidget *makeCombo(const Control &c, QWidget *parent, QCompleter *placeholder)
 QWidget *makeText(const Control &c, QWidget *parent)
 {
     auto *edit = new QLineEdit(qtext::toQt(c.text), parent);
-    edit->setAlignment(Qt::AlignCenter);
+    edit->setAlignment(alignment(c));
     return edit;
 }
 
 QWidget *makeLabel(const Control &c, QWidget *parent)
 {
     auto *label = new QLabel(qtext::toQt(c.text), parent);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(wrapsText(c));
+    label->setAlignment(alignment(c));
     return label;
 }
 
@@ -121,7 +134,7 @@ QWidget *makeImage(const Control &c, QWidget *parent)
     // Where a pixel takes more than one device pixel, the picture carries them itself,
     // so that the box shows it sharp instead of smoothing it up.
     image->setPixmap(crisp::forScreen(drawn, parent->devicePixelRatioF()));
-    image->setVisible(false);
+    image->setVisible(isShown(c));
     return image;
 }
 
@@ -270,9 +283,13 @@ Controls build(QWidget *form)
     }
     const Controls typedControls = typed(made);
     fillLists(typedControls);
-    // The coefficient field is a working field: never shown, never focused.
-    typedControls.Текст1->setVisible(false);
-    typedControls.Текст1->setFocusPolicy(Qt::NoFocus);
+    // A field that is never shown is never focused either.
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        if (controls[i].kind == Kind::Text && !isShown(controls[i])) {
+            made[i]->setVisible(false);
+            made[i]->setFocusPolicy(Qt::NoFocus);
+        }
+    }
 
     // The keyboard focus follows the tab index.
     std::array<std::size_t, controls.size()> byTab{};

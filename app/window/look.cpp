@@ -8,6 +8,7 @@
 #include "catalogue/tables.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -260,22 +261,24 @@ void prepare(QWidget *form)
 void apply(const definition::Controls &ui)
 {
     setBackground(ui.Рамка1, frameBackground);
-    setRole(ui.Метка9, QPalette::WindowText, areaCaption);
-    setRole(ui.Комманда1, QPalette::Button, exitButton);
-    setRole(ui.Текст3, QPalette::Text, result);
-    setRole(ui.Метка5, QPalette::WindowText, result);
+    QWidget *form = ui.Комбо1->window();
+    for (const definition::ControlColour &c : definition::controlColours) {
+        auto *w = form->findChild<QWidget *>(qtext::toQt(c.name));
+        // A box's text is its Text role, a label's its WindowText, a button's face its Button.
+        const QPalette::ColorRole role = c.part == definition::Part::Face ? QPalette::Button
+                                         : qobject_cast<QLineEdit *>(w)   ? QPalette::Text
+                                                                          : QPalette::WindowText;
+        setRole(w, role, toQt(c.colour));
+    }
 
     QLabel *type = ui.Метка13;
     type->setFrameStyle(QFrame::Box | QFrame::Plain);
     type->setLineWidth(1);
-    type->setAlignment(Qt::AlignCenter);
     setBackground(type, type->palette().color(QPalette::Base));
     setRole(type, QPalette::WindowText, type->palette().color(QPalette::Text));
 
     QLabel *heading = ui.Метка6;
     heading->setFont(windowFont(titleFontPixels));
-    heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    setRole(heading, QPalette::WindowText, title);
 
     for (QWidget *line : {ui.Строка1, ui.Строка2})
         setBackground(line, line->palette().color(QPalette::WindowText));
