@@ -44,7 +44,8 @@ enum class Background {
 //   Форма1::changed for it. The user's edits of those fields raise it too.
 // - No other write raises anything: not setText of Текст3, not setListText, fillList,
 //   setCaption, showJoint or setBackground.
-// - A text box written from code shows the text's beginning.
+// - The result field (Текст3) written from code shows its text's beginning, so that a
+//   mass longer than the field is never misread.
 class Fields
 {
 public:
