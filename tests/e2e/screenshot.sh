@@ -67,19 +67,19 @@ done
 menu_width() {
     shoot_window env LANG="$1" LC_ALL="$1" "$program"
     xdotool mousemove --window "$window" 300 340 click 3
-    # The rightmost pixel of the menu's first row that is not the screen's black, once
-    # the menu is there and drawn: the same in two photographs in a row.
-    local width previous=
+    # The menu is a window of the program's own: its width, once it is mapped, whatever
+    # has been drawn in it yet.
+    local menu= candidate
     for _ in $(seq 100); do
-        import -window root "$work/menu.png"
-        width=$(convert "$work/menu.png" -crop 500x1+300+352 txt:- | grep -v '#000000' |
-            tail -n 1 | cut -d, -f1)
-        [ -n "$width" ] && [ "$width" = "$previous" ] && break
-        previous=$width
-        sleep 0.2
+        for candidate in $(xdotool search --onlyvisible --class electrode-calc 2>/dev/null); do
+            [ "$candidate" != "$window" ] && menu=$candidate
+        done
+        [ -n "$menu" ] && break
+        sleep 0.1
     done
+    [ -n "$menu" ] || fail "no context menu appeared in $1"
+    xdotool getwindowgeometry "$menu" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p'
     kill "$app"; wait "$app" 2>/dev/null || true; app=
-    echo "$width"
 }
 ru_menu=$(menu_width ru_RU.UTF-8)
 en_menu=$(menu_width en_US.UTF-8)
