@@ -73,7 +73,10 @@ while IFS='|' read -r name settings args shown; do
         [ "$(cat "$work/err")" = "$no_display" ] || fail "$name: it printed '$(cat "$work/err")'"
     else
         [ "$last" = "$not_opened" ] || fail "$name: its last line is '$last'"
-        head -n -1 "$work/err" | grep -qF -- "$shown" ||
+        # Read whole before it is searched: under pipefail, grep -q stopping at the first
+        # match would fail the pipe it reads from.
+        diagnostic=$(head -n -1 "$work/err")
+        grep -qF -- "$shown" <<<"$diagnostic" ||
             fail "$name: the toolkit's diagnostic does not name '$shown': $(cat "$work/err")"
     fi
 done <<EOF
