@@ -45,7 +45,8 @@ for f in share/man/man1/electrode-calc.1.gz share/man/ru/man1/electrode-calc.1.g
     [ -f "$prefix/$f" ] || fail "no $f"
     gzip -t "$prefix/$f" || fail "$f is no gzip file"
 done
-man -l "$prefix/share/man/man1/electrode-calc.1.gz" 2>/dev/null | grep -q -- '--version' ||
+page=$(man -l "$prefix/share/man/man1/electrode-calc.1.gz" 2>/dev/null)
+grep -q -- '--version' <<<"$page" ||
     fail "the manual does not name --version"
 [ ! -e "$prefix/share/doc" ] && [ ! -e "$prefix/share/lintian" ] ||
     fail "a plain install carries the Debian package's own files"
