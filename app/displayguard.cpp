@@ -119,8 +119,7 @@ DisplayGuard::DisplayGuard(const QLocale &locale, const QStringList &arguments)
     russian = locale.language() == QLocale::Russian;
     noDisplay = noDisplayNamed(arguments, qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"),
                                qgetenv("WAYLAND_DISPLAY"));
-    previous_ = qInstallMessageHandler(guardMessages);
-    previousHandler = previous_;
+    previousHandler = qInstallMessageHandler(guardMessages);
 }
 
 DisplayGuard::~DisplayGuard()

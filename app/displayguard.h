@@ -31,6 +31,5 @@ public:
                                const QByteArray &x11Display, const QByteArray &waylandDisplay);
 
 private:
-    QtMessageHandler previous_;
     bool active_ = true;
 };

@@ -25,6 +25,9 @@
 
 namespace definition {
 
+namespace {
+
+// A control's alignment as the toolkit names it.
 Qt::Alignment alignment(const Control &c)
 {
     switch (alignmentOf(c)) {
@@ -37,8 +40,6 @@ Qt::Alignment alignment(const Control &c)
     }
     return Qt::AlignLeft | Qt::AlignTop;
 }
-
-namespace {
 
 constexpr char editingFinishing[] = "electrodeEditingFinishing";
 

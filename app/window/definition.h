@@ -6,8 +6,6 @@
 
 #include "form/definition.h"
 
-#include <QtCore/qnamespace.h>
-
 #include <array>
 
 class QComboBox;
@@ -37,9 +35,6 @@ struct Controls {
 
 // Creates every control of the definition as a child of the form, or of the frame.
 Controls build(QWidget *form);
-
-// A control's alignment as the toolkit names it.
-Qt::Alignment alignment(const Control &c);
 
 // Whether the list is inside its own handling of the end of an edit (Enter, or the
 // focus leaving), where it makes an item of the same text current by itself.
