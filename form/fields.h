@@ -8,6 +8,7 @@
 
 #include "calc/tables.h"
 
+#include <cstddef>
 #include <span>
 #include <string>
 #include <string_view>
@@ -32,6 +33,17 @@ enum class Field {
     Метка13, // electrode type
 };
 #endif
+
+inline constexpr std::size_t fieldCount = 11;
+
+// A field's name in the window, the name its control has.
+constexpr std::u16string_view nameOf(Field field)
+{
+    constexpr std::u16string_view names[fieldCount]{u"Комбо1", u"Комбо2",  u"Комбо3", u"Комбо4",
+                                                    u"Комбо5", u"Комбо6",  u"Текст1", u"Текст2",
+                                                    u"Текст3", u"Метка10", u"Метка13"};
+    return names[std::size_t(field)];
+}
 
 enum class Background {
     Defined, // the window's colour as defined, before Load

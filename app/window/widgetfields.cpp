@@ -19,35 +19,9 @@ using qtext::toQt;
 
 WidgetFields::WidgetFields(QWidget *window, const definition::Controls &ui)
     : window_(window), ui_(ui)
-{}
-
-QWidget *WidgetFields::widget(Field field) const
 {
-    switch (field) {
-    case Field::Комбо1:
-        return ui_.Комбо1;
-    case Field::Комбо2:
-        return ui_.Комбо2;
-    case Field::Комбо3:
-        return ui_.Комбо3;
-    case Field::Комбо4:
-        return ui_.Комбо4;
-    case Field::Комбо5:
-        return ui_.Комбо5;
-    case Field::Комбо6:
-        return ui_.Комбо6;
-    case Field::Текст1:
-        return ui_.Текст1;
-    case Field::Текст2:
-        return ui_.Текст2;
-    case Field::Текст3:
-        return ui_.Текст3;
-    case Field::Метка10:
-        return ui_.Метка10;
-    case Field::Метка13:
-        return ui_.Метка13;
-    }
-    return nullptr;
+    for (std::size_t i = 0; i < widgets_.size(); ++i)
+        widgets_[i] = window->findChild<QWidget *>(toQt(form::nameOf(Field(i))));
 }
 
 std::u16string WidgetFields::text(Field field) const

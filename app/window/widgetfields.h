@@ -8,6 +8,8 @@
 #include "app/window/definition.h"
 #include "form/fields.h"
 
+#include <array>
+
 class QWidget;
 
 namespace form {
@@ -30,10 +32,11 @@ public:
     void showJoint(calc::Joint joint) override;
     void setBackground(form::Background background) override;
 
-    QWidget *widget(form::Field field) const;
+    QWidget *widget(form::Field field) const { return widgets_[std::size_t(field)]; }
 
 private:
     QWidget *window_;
     const definition::Controls &ui_;
+    std::array<QWidget *, form::fieldCount> widgets_{};
     form::Форма1 *logic_ = nullptr;
 };

@@ -16,7 +16,7 @@
 class FakeFields : public form::Fields
 {
 public:
-    static constexpr std::size_t count = std::size_t(form::Field::Метка13) + 1;
+    static constexpr std::size_t count = form::fieldCount;
 
     FakeFields()
     {
@@ -32,13 +32,7 @@ public:
     form::Background background = form::Background::Defined;
     std::vector<std::u16string> writes; // "Текст1 = 1,7", "AA", …
 
-    static std::u16string_view name(form::Field field)
-    {
-        constexpr std::array<std::u16string_view, count> names{
-            u"Комбо1", u"Комбо2", u"Комбо3", u"Комбо4",  u"Комбо5", u"Комбо6",
-            u"Текст1", u"Текст2", u"Текст3", u"Метка10", u"Метка13"};
-        return names[std::size_t(field)];
-    }
+    static std::u16string_view name(form::Field field) { return form::nameOf(field); }
 
     std::u16string &at(form::Field field) { return texts[std::size_t(field)]; }
 
