@@ -14,12 +14,10 @@ start_x
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately 2>/dev/null &
 bus=$!
-# The program looks for the accessibility bus once, as it starts: it must be there.
-for _ in $(seq 100); do
-    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress \
-        >/dev/null 2>&1 && break
-    sleep 0.1
-done
+# The program looks for the accessibility bus once, as it starts: it must be there. The
+# call waits until the launcher owns the bus's name (the bus starts it if need be).
+dbus-send --session --print-reply --reply-timeout=60000 --dest=org.a11y.Bus /org/a11y/bus \
+    org.a11y.Bus.GetAddress >/dev/null || fail "no accessibility bus"
 LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
     "$program" 2>/dev/null &
 app=$!

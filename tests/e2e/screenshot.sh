@@ -64,20 +64,27 @@ done
 
 # The toolkit's own texts follow the user's language: the length field's context menu
 # is wider in Russian ("Отменить действие") than in English ("Undo").
+# Whether a window of the program's other than its main window is shown; its id goes
+# to $work/menu.
+menu_shown() {
+    local candidate
+    for candidate in $(xdotool search --onlyvisible --class electrode-calc 2>/dev/null); do
+        if [ "$candidate" != "$window" ]; then
+            echo "$candidate" >"$work/menu"
+            return 0
+        fi
+    done
+    return 1
+}
+
 menu_width() {
     shoot_window env LANG="$1" LC_ALL="$1" "$program"
     xdotool mousemove --window "$window" 300 340 click 3
     # The menu is a window of the program's own: its width, once it is mapped, whatever
     # has been drawn in it yet.
-    local menu= candidate
-    for _ in $(seq 100); do
-        for candidate in $(xdotool search --onlyvisible --class electrode-calc 2>/dev/null); do
-            [ "$candidate" != "$window" ] && menu=$candidate
-        done
-        [ -n "$menu" ] && break
-        sleep 0.1
-    done
-    [ -n "$menu" ] || fail "no context menu appeared in $1"
+    wait_until 60 menu_shown || fail "no context menu appeared in $1"
+    local menu
+    menu=$(cat "$work/menu")
     xdotool getwindowgeometry "$menu" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p'
     kill "$app"; wait "$app" 2>/dev/null || true; app=
 }

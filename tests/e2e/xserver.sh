@@ -47,26 +47,36 @@ shoot_window() {
     app=$!
     window=$(wait_window) || fail "the window did not appear"
     [ "$(xdotool getwindowname "$window")" = "Орвела" ] || fail "the title is not Орвела"
-    shoot_drawn "$window" || fail "the window was not drawn within 20 s"
+    shoot_drawn "$window" || fail "the window was not drawn within 60 s"
 }
 
-# Photographs the window into $work/shot.png once it is drawn: its pale yellow shows,
-# and two photographs in a row are the same.
-shoot_drawn() { # window
-    local previous=
-    for _ in $(seq 100); do
-        import -window "$1" "$work/shot.png" 2>/dev/null || { sleep 0.2; continue; }
-        local now
-        now=$(identify -format '%#' "$work/shot.png")
-        if [ "$now" = "$previous" ]; then
-            local histogram # read whole before it is searched (see shoot_result)
-            histogram=$(convert "$work/shot.png" -format %c histogram:info:-)
-            grep -qi '#FFFFD7' <<<"$histogram" && return 0
-        fi
-        previous=$now
-        sleep 0.2
+# Runs the command until it succeeds, for at most the given seconds: a bound generous
+# enough for a machine that another build loads.
+wait_until() { # seconds, command...
+    local end=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ "$SECONDS" -lt "$end" ] || return 1
+        sleep 0.1
     done
-    return 1
+}
+
+# Whether the window is drawn: its photograph shows the pale yellow, and is the same as
+# the one before (kept in $work/shot.png, its pixels' signature in $work/shot.sum).
+drawn() { # window
+    import -window "$1" "$work/shot.png" 2>/dev/null || return 1
+    local now histogram
+    now=$(identify -format '%#' "$work/shot.png")
+    [ "$now" = "$(cat "$work/shot.sum" 2>/dev/null)" ] || { echo "$now" >"$work/shot.sum"; return 1; }
+    # Read whole before it is searched (see shoot_result).
+    histogram=$(convert "$work/shot.png" -format %c histogram:info:-)
+    grep -qi '#FFFFD7' <<<"$histogram"
+}
+
+# Photographs the window into $work/shot.png once it is drawn.
+shoot_drawn() { # window
+    rm -f "$work/shot.sum"
+    wait_until 60 drawn "$1"
 }
 
 # The colour of the photograph's pixel at x, y as "r,g,b".
