@@ -107,7 +107,7 @@ def pick(list_name, item):
 def main():
     global APP, STEP
     pid = int(sys.argv[1])
-    APP = wait_for("the application on the accessibility bus", application, 20)
+    APP = wait_for("the application on the accessibility bus", application, 60)
 
     STEP = "start-up values"
     expect("brand", lambda: text_of("Марка электрода"), "АНО-3")

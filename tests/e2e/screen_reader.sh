@@ -14,10 +14,15 @@ start_x
 
 /usr/libexec/at-spi-bus-launcher --launch-immediately 2>/dev/null &
 bus=$!
-# The program looks for the accessibility bus once, as it starts: it must be there. The
-# call waits until the launcher owns the bus's name (the bus starts it if need be).
-dbus-send --session --print-reply --reply-timeout=60000 --dest=org.a11y.Bus /org/a11y/bus \
-    org.a11y.Bus.GetAddress >/dev/null || fail "no accessibility bus"
+# The program looks for the accessibility bus once, as it starts: it must be there. Asked
+# of the bus daemon, not of the launcher, whose name would start a second one.
+bus_owned() {
+    local reply
+    reply=$(dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null) || return 1
+    grep -q 'boolean true' <<<"$reply"
+}
+wait_until 60 bus_owned || fail "no accessibility bus"
 LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 \
     "$program" 2>/dev/null &
 app=$!
