@@ -3,38 +3,23 @@
 
 #include "app/commandline.h"
 
+#include "app/window/qtext.h"
+#include "form/commandline.h"
+
+#include <vector>
+
 namespace commandline {
 
 std::optional<QString> answer(const QStringList &arguments, const QLocale &locale)
 {
-    const bool russian = locale.language() == QLocale::Russian;
-    // Only these four words, exactly, are the program's: every other argument belongs
-    // to the toolkit (-reverse, -style Fusion, -platform …) or is ignored, and a word
-    // of single-dash letters such as -reverse is no bundle of short options.
-    bool help = false, version = false;
-    for (const QString &argument : arguments.mid(1)) {
-        help = help || argument == u"--help" || argument == u"-h";
-        version = version || argument == u"--version" || argument == u"-v";
-    }
-
-    const QString name = QStringLiteral(ELECTRODE_NAME " " ELECTRODE_VERSION "\n");
-    if (help) {
-        const QString text =
-            russian ? QStringLiteral("Использование: electrode-calc [--help | --version]\n"
-                                     "Ориентировочный расчет массы сварочных электродов. Без "
-                                     "параметров открывает окно.\n\n"
-                                     "  -h, --help     Показать эту справку и выйти.\n"
-                                     "  -v, --version  Показать версию и выйти.\n")
-                    : QStringLiteral("Usage: electrode-calc [--help | --version]\n"
-                                     "Approximate mass of welding electrodes. Without options it "
-                                     "opens its window.\n\n"
-                                     "  -h, --help     Show this help and exit.\n"
-                                     "  -v, --version  Show the version and exit.\n");
-        return text;
-    }
-    if (version)
-        return name;
-    return std::nullopt;
+    std::vector<std::u16string> words;
+    for (const QString &argument : arguments.mid(1))
+        words.push_back(argument.toStdU16String());
+    const std::vector<std::u16string_view> views(words.begin(), words.end());
+    const auto text = answer(views, locale.language() == QLocale::Russian, u"" ELECTRODE_VERSION);
+    if (!text)
+        return std::nullopt;
+    return qtext::toQt(*text);
 }
 
 } // namespace commandline

@@ -6,9 +6,7 @@
 #include "app/window/crisp.h"
 #include "app/window/facebutton.h"
 #include "app/window/qtext.h"
-#include "calc/numbers.h"
-#include "calc/tables.h"
-#include "catalogue/tables.h"
+#include "form/lists.h"
 
 #include <QComboBox>
 #include <QCompleter>
@@ -218,37 +216,22 @@ Controls typed(const Made &made)
     return c;
 }
 
-template <typename Rows, typename Field> QStringList textsOf(const Rows &rows, Field field)
-{
-    QStringList texts;
-    for (const auto &row : rows)
-        texts << qtext::toQt(row.*field);
-    return texts;
-}
-
 // A list's items, added after its stored text, which stays the list's text.
-void fill(QComboBox *list, const QStringList &items)
+void fill(QComboBox *list, form::Field field)
 {
     const QString stored = list->currentText();
-    list->addItems(items);
+    for (const std::u16string &item : form::itemsOf(field))
+        list->addItem(qtext::toQt(item));
     list->setEditText(stored);
 }
 
-// The lists offer exactly what the calculation and the catalogue compare with, in
-// their tables' order. The brand list starts empty.
 void fillLists(const Controls &c)
 {
-    QStringList legs;
-    for (const calc::BaseMassRow &row : calc::baseMassTable)
-        legs << qtext::toQt(numbers::fromInt(int(row.leg)));
-    fill(c.Комбо1, legs);
-    fill(c.Комбо2, textsOf(calc::joints, &calc::JointRow::name));
-    fill(c.Комбо3, textsOf(calc::positionFactors, &calc::PositionFactor::position));
-    QStringList seams;
-    for (const std::u16string_view seam : calc::seamKinds)
-        seams << qtext::toQt(seam);
-    fill(c.Комбо4, seams);
-    fill(c.Комбо5, textsOf(catalogue::areas, &catalogue::Area::name));
+    fill(c.Комбо1, form::Field::Комбо1);
+    fill(c.Комбо2, form::Field::Комбо2);
+    fill(c.Комбо3, form::Field::Комбо3);
+    fill(c.Комбо4, form::Field::Комбо4);
+    fill(c.Комбо5, form::Field::Комбо5);
 }
 
 } // namespace

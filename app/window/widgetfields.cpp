@@ -3,10 +3,10 @@
 
 #include "app/window/widgetfields.h"
 
-#include "app/window/accessibility.h"
 #include "app/window/look.h"
 #include "app/window/qtext.h"
 #include "calc/tables.h"
+#include "form/accessibility.h"
 #include "form/form.h"
 
 #include <QComboBox>
@@ -86,7 +86,7 @@ void WidgetFields::showJoint(calc::Joint joint)
         return;
     ui_.Рисунок1->setPixmap(picture);
     ui_.Рисунок1->setAccessibleDescription(
-        accessibility::jointDescription(toQt(calc::joints[std::size_t(joint)].name)));
+        toQt(accessibility::jointDescription(joint)));
 }
 
 void WidgetFields::setBackground(form::Background background)

@@ -52,6 +52,10 @@ inline std::string shown(const char16_t *v)
 {
     return shown(std::u16string_view(v));
 }
+inline std::string shown(const std::string &v)
+{
+    return '"' + v + '"';
+}
 inline std::string shown(long long v)
 {
     return std::to_string(v);

@@ -7,7 +7,9 @@
 #include "check.h"
 #include "contract.h"
 #include "fakefields.h"
+#include "form/definition.h"
 #include "form/keyrule.h"
+#include "keyrows.h"
 
 #include <functional>
 #include <utility>
@@ -217,41 +219,18 @@ void fieldContract()
     }
 }
 
-// Which typed characters each field's rule takes: every character of a row passes, or
-// every one is refused.
+// Which typed characters each field's rule takes, by the field's rule in the definition.
 void keyRule()
 {
-    struct Row {
-        const char *name;
-        std::u16string_view allowed;
-        std::u16string_view typed;
-        bool passes;
-    };
-    const std::u16string_view lists = keyrule::noCharacters;
-    const std::u16string_view coefficient = keyrule::digitsAndComma;
-    const std::u16string_view length = keyrule::digits;
-    const std::u16string_view controls = u"\r\x1b\x03\x16\x18\x1a\t";
-    const Row rows[]{
-        {"list: backspace", lists, u"\b", true},
-        {"list: digits", lists, u"0123456789", false},
-        {"list: letters", lists, u"aZНнУу", false},
-        {"list: controls", lists, controls, false},
-        {"coefficient: backspace", coefficient, u"\b", true},
-        {"coefficient: digits and comma", coefficient, u"0123456789,", true},
-        {"coefficient: point, minus, blank", coefficient, u".- ", false},
-        {"length: backspace", length, u"\b", true},
-        {"length: digits", length, u"1234567890", true},
-        {"length: comma, point, minus, blank", length, u",.- +e", false},
-        {"length: letters", length, u"aЖ", false},
-        {"length: controls", length, controls, false},
-        {"length: wide digits", length, u"\u0663\uFF11", false},
-        {"length: code 0", length, std::u16string_view(u"\0", 1), false},
-    };
-    for (const Row &row : rows)
+    for (const keyrows::Row &row : keyrows::rows) {
+        std::u16string_view allowed = u"?";
+        for (const definition::FieldRule &rule : definition::fieldRules)
+            if (rule.name == row.field)
+                allowed = rule.allowed;
         for (const char16_t key : row.typed)
             check::equal(row.name, "key " + std::to_string(int(key)),
-                         int(form::Форма1::OnlyMySymbols(key, row.allowed)),
-                         row.passes ? int(key) : 0);
+                         int(form::Форма1::OnlyMySymbols(key, allowed)), row.passes ? int(key) : 0);
+    }
 }
 
 } // namespace

@@ -11,43 +11,15 @@
 #include "catalogue/catalogue.h"
 #include "check.h"
 #include "fakefields.h"
+#include "form/lists.h"
 
 #include <cstdlib>
 #include <random>
 
 using form::Field;
+using form::itemsOf;
 
 namespace {
-
-std::vector<std::u16string> itemsOf(Field list)
-{
-    std::vector<std::u16string> items;
-    switch (list) {
-    case Field::Комбо1:
-        for (const calc::BaseMassRow &row : calc::baseMassTable)
-            items.push_back(numbers::fromInt(int(row.leg)));
-        break;
-    case Field::Комбо2:
-        for (const calc::JointRow &row : calc::joints)
-            items.emplace_back(row.name);
-        break;
-    case Field::Комбо3:
-        for (const calc::PositionFactor &row : calc::positionFactors)
-            items.emplace_back(row.position);
-        break;
-    case Field::Комбо4:
-        for (const std::u16string_view seam : calc::seamKinds)
-            items.emplace_back(seam);
-        break;
-    case Field::Комбо5:
-        for (const catalogue::Area &area : catalogue::areas)
-            items.emplace_back(area.name);
-        break;
-    default:
-        break;
-    }
-    return items;
-}
 
 std::string walked;
 

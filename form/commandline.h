@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
+#pragma once
+// The program's two options, --help and --version, for every front end. They are
+// answered before any window exists; every other argument is left alone.
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace commandline {
+
+// What the program prints for its arguments (the program's name excluded), in Russian
+// or in English, or nothing when it should open its window. `version` is "1.0.0".
+std::optional<std::u16string> answer(std::span<const std::u16string_view> arguments, bool russian,
+                                     std::u16string_view version);
+
+} // namespace commandline

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
+#pragma once
+// Output of a program without a console of its own.
+
+#include <string_view>
+
+namespace console {
+
+// Writes `text` where the program's output goes: a redirected output as UTF-8, the
+// console it was started from as UTF-16, so that Cyrillic shows in any code page.
+void print(std::u16string_view text);
+
+} // namespace console

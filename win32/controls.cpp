@@ -1,0 +1,155 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
+#include "win32/controls.h"
+
+#include "form/lists.h"
+#include "win32/picture.h"
+#include "win32/text.h"
+
+#include <algorithm>
+#include <numeric>
+
+using definition::Align;
+using definition::Container;
+using definition::Control;
+using definition::Kind;
+
+namespace controls {
+
+std::size_t rowOf(std::u16string_view name)
+{
+    for (std::size_t row = 0; row < count; ++row)
+        if (definition::controls[row].name == name)
+            return row;
+    return count;
+}
+
+bool fieldAt(std::size_t row, form::Field &field)
+{
+    for (std::size_t i = 0; i < form::fieldCount; ++i)
+        if (definition::controls[row].name == form::nameOf(form::Field(i))) {
+            field = form::Field(i);
+            return true;
+        }
+    return false;
+}
+
+namespace {
+
+constexpr std::size_t frameRow = definition::at(u"Рамка1", Kind::Frame);
+
+struct Made {
+    const wchar_t *windowClass;
+    DWORD style;
+    DWORD exStyle;
+};
+
+Made madeOf(const Control &c)
+{
+    const DWORD align = definition::alignmentOf(c) == Align::TopLeft ? SS_LEFT : SS_CENTER;
+    switch (c.kind) {
+    case Kind::Combo:
+        // Editable and unsorted: the lists keep the defined order.
+        return {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0};
+    case Kind::Frame:
+        return {L"BUTTON", BS_GROUPBOX, 0};
+    case Kind::Label:
+        // The type is a value in a box of its own: opaque, with a flat border.
+        if (c.name == u"Метка13")
+            return {L"STATIC", SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX | WS_BORDER, 0};
+        return {L"STATIC", align | SS_NOPREFIX, 0};
+    case Kind::Text:
+        return {L"EDIT", ES_CENTER | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case Kind::Button:
+        return {L"BUTTON", BS_OWNERDRAW | WS_TABSTOP, 0};
+    case Kind::Picture:
+        return {picture::className, WS_TABSTOP, WS_EX_STATICEDGE};
+    case Kind::Line:
+        return {L"STATIC", SS_BLACKRECT, 0};
+    case Kind::Image:
+        return {L"STATIC", SS_BITMAP, 0};
+    }
+    return {L"STATIC", 0, 0};
+}
+
+} // namespace
+
+RECT placeOf(std::size_t row, int dpi)
+{
+    const Control &c = definition::controls[row];
+    int left = c.left, top = c.top;
+    if (c.container == Container::Frame) {
+        left += definition::controls[frameRow].left;
+        top += definition::controls[frameRow].top;
+    }
+    RECT r{scaled(left, dpi), scaled(top, dpi), 0, 0};
+    if (c.kind == Kind::Line) {
+        // X1, Y1, X2, Y2: a rule one pixel thick, thicker only on denser screens.
+        r.right = scaled(c.width, dpi);
+        r.bottom = r.top + std::max(1, dpi / 96);
+    } else {
+        r.right = r.left + scaled(c.width, dpi);
+        r.bottom = r.top + scaled(c.height, dpi);
+    }
+    return r;
+}
+
+Windows create(HWND parent, HINSTANCE instance)
+{
+    Windows made{};
+    for (std::size_t row = 0; row < count; ++row) {
+        const Control &c = definition::controls[row];
+        const Made how = madeOf(c);
+        const DWORD shown = definition::isShown(c) ? WS_VISIBLE : 0;
+        const std::wstring text = wintext::wide(c.kind == Kind::Frame ? u"" : c.text);
+        made[row] = CreateWindowExW(how.exStyle, how.windowClass, text.c_str(),
+                                    WS_CHILD | shown | how.style, 0, 0, 0, 0, parent,
+                                    reinterpret_cast<HMENU>(INT_PTR(idOf(row))), instance, nullptr);
+        // A list's items, added after its stored text, which stays the list's text.
+        form::Field field;
+        if (c.kind == Kind::Combo && fieldAt(row, field)) {
+            for (const std::u16string &item : form::itemsOf(field))
+                SendMessageW(made[row], CB_ADDSTRING, 0, LPARAM(wintext::wide(item).c_str()));
+            SetWindowTextW(made[row], text.c_str());
+        }
+    }
+    // The tab order is the order of the siblings: the defined tab indices first, the
+    // controls without one after them.
+    std::array<std::size_t, count> order;
+    std::iota(order.begin(), order.end(), std::size_t(0));
+    std::stable_sort(order.begin(), order.end(), [](std::size_t a, std::size_t b) {
+        const auto key = [](std::size_t r) {
+            const int t = definition::controls[r].tabIndex;
+            return t == definition::noTabStop ? int(count) + 1000 : t;
+        };
+        return key(a) < key(b);
+    });
+    HWND after = HWND_TOP;
+    for (const std::size_t row : order) {
+        SetWindowPos(made[row], after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        after = made[row];
+    }
+    return made;
+}
+
+void layout(const Windows &made, int dpi)
+{
+    for (std::size_t row = 0; row < count; ++row) {
+        const RECT r = placeOf(row, dpi);
+        int height = r.bottom - r.top;
+        if (definition::controls[row].kind == Kind::Combo) {
+            // A list's closed height is its edit field's item height and its frame; the
+            // height given to the window is that and the opened list below it.
+            SendMessageW(made[row], CB_SETITEMHEIGHT, WPARAM(-1), 1);
+            RECT closed;
+            GetWindowRect(made[row], &closed);
+            const int frame = (closed.bottom - closed.top) - 1;
+            SendMessageW(made[row], CB_SETITEMHEIGHT, WPARAM(-1), std::max(1, height - frame));
+            height *= 10;
+        }
+        MoveWindow(made[row], r.left, r.top, r.right - r.left, height, FALSE);
+    }
+}
+
+} // namespace controls
