@@ -3,6 +3,8 @@
 
 #include "app/displayguard.h"
 
+#include "form/commandline.h"
+
 #include <QList>
 #include <QString>
 
@@ -58,17 +60,17 @@ void guardMessages(QtMsgType type, const QMessageLogContext &context, const QStr
         held->append({type, QByteArray(context.category), text});
         return;
     }
-    const char *message;
+    QByteArray message;
     if (noDisplay) {
         message = russian ? "Не найден дисплей, на котором можно открыть окно программы.\n"
                           : "No display found to open the program's window on.\n";
     } else {
         // The toolkit's words first: they name what went wrong.
         writeHeld(context, text);
-        message = russian ? "Окно программы открыть не удалось.\n"
-                          : "The program's window could not be opened.\n";
+        message = QString::fromStdU16String(std::u16string(commandline::windowNotOpened(russian)))
+                      .toUtf8();
     }
-    std::fputs(message, stderr);
+    std::fputs(message.constData(), stderr);
     std::fflush(stderr);
     std::_Exit(1);
 }

@@ -15,11 +15,13 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # Nothing newer than Windows 7 compiles; wide-character Windows functions throughout.
-set(CMAKE_CXX_FLAGS_INIT "-D_WIN32_WINNT=0x0601 -DWINVER=0x0601 -DUNICODE -D_UNICODE")
+# Only the code the program calls is linked.
+set(CMAKE_CXX_FLAGS_INIT
+    "-D_WIN32_WINNT=0x0601 -DWINVER=0x0601 -DUNICODE -D_UNICODE -ffunction-sections -fdata-sections")
 # One file with only Windows' own DLLs beside it: the compiler's runtime goes inside.
 # Loaded anywhere in memory, data never executed, and on 64-bit the whole address space.
 set(CMAKE_EXE_LINKER_FLAGS_INIT
-    "-static -static-libgcc -static-libstdc++ -Wl,--dynamicbase,--nxcompat")
+    "-static -static-libgcc -static-libstdc++ -Wl,--gc-sections,--dynamicbase,--nxcompat")
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
   string(APPEND CMAKE_EXE_LINKER_FLAGS_INIT " -Wl,--high-entropy-va")
 endif()

@@ -17,4 +17,11 @@ namespace commandline {
 std::optional<std::u16string> answer(std::span<const std::u16string_view> arguments, bool russian,
                                      std::u16string_view version);
 
+// What the program says, with status 1, when it cannot open its window.
+constexpr std::u16string_view windowNotOpened(bool russian)
+{
+    return russian ? u"Окно программы открыть не удалось.\n"
+                   : u"The program's window could not be opened.\n";
+}
+
 } // namespace commandline

@@ -3,6 +3,9 @@
 
 #include "win32/look.h"
 
+#include <utility>
+#include <vector>
+
 namespace look {
 
 namespace {
@@ -46,6 +49,11 @@ HFONT fontOf(int pixels)
 
 std::wstring faceFor(int pixels)
 {
+    // Asking Windows for a face's sizes goes through every font it has: once per size.
+    static std::vector<std::pair<int, std::wstring>> known;
+    for (const auto &[size, face] : known)
+        if (size == pixels)
+            return face;
     LOGFONTW wanted{};
     wanted.lfCharSet = RUSSIAN_CHARSET;
     lstrcpynW(wanted.lfFaceName, definedFace, LF_FACESIZE);
@@ -53,7 +61,8 @@ std::wstring faceFor(int pixels)
     HDC screen = GetDC(nullptr);
     EnumFontFamiliesExW(screen, &wanted, onStrike, reinterpret_cast<LPARAM>(&search), 0);
     ReleaseDC(nullptr, screen);
-    return search.found ? definedFace : outlineTwin;
+    known.emplace_back(pixels, search.found ? definedFace : outlineTwin);
+    return known.back().second;
 }
 
 Look::Look(int dpi)

@@ -18,6 +18,11 @@
 
 namespace {
 
+bool russian()
+{
+    return PRIMARYLANGID(LANGIDFROMLCID(GetUserDefaultLCID())) == LANG_RUSSIAN;
+}
+
 std::optional<std::u16string> answerToOptions()
 {
     int count = 0;
@@ -27,8 +32,7 @@ std::optional<std::u16string> answerToOptions()
         words.push_back(wintext::fromWide(arguments[i], wcslen(arguments[i])));
     LocalFree(arguments);
     const std::vector<std::u16string_view> views(words.begin(), words.end());
-    const bool russian = PRIMARYLANGID(LANGIDFROMLCID(GetUserDefaultLCID())) == LANG_RUSSIAN;
-    return commandline::answer(views, russian, u"" ELECTRODE_VERSION);
+    return commandline::answer(views, russian(), u"" ELECTRODE_VERSION);
 }
 
 // The user's decimal separator, as Windows' regional settings have it: up to three
@@ -57,6 +61,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
     MSG message{};
     {
         Window window(instance, separator());
+        if (!window.handle()) {
+            console::print(commandline::windowNotOpened(russian()));
+            return 1;
+        }
         window.show(show);
         while (GetMessageW(&message, nullptr, 0, 0) > 0) {
             if (window.handle() && IsDialogMessageW(window.handle(), &message))

@@ -87,6 +87,8 @@ Window::Window(HINSTANCE instance, std::u16string_view separator)
     const std::wstring title = wintext::wide(definition::formTitle);
     window_ = CreateWindowExW(0, windowClass, title.c_str(), windowStyle, CW_USEDEFAULT,
                               CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
+    if (!window_)
+        return;
     made_ = controls::create(window_, instance);
     // The frame is drawn beneath the controls it holds.
     SetWindowLongPtrW(made_[frameRow], GWL_STYLE,

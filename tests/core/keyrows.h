@@ -21,8 +21,9 @@ struct Row {
 // Enter, Escape, Ctrl+C, Ctrl+V, Ctrl+X, Ctrl+Z and Tab as characters.
 inline constexpr std::u16string_view controls = u"\r\x1b\x03\x16\x18\x1a\t";
 
-inline constexpr std::array<Row, 16> rows{{
+inline constexpr std::array<Row, 17> rows{{
     {"list: backspace", u"Комбо1", u"\b", true},
+    {"list: backspace in a longer text", u"Комбо3", u"\b", true},
     {"list: digits", u"Комбо1", u"0123456789", false},
     {"list: letters", u"Комбо2", u"aZНнУу", false},
     {"list: controls", u"Комбо6", controls, false},

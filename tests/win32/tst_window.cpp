@@ -39,13 +39,10 @@ void pump()
     }
 }
 
-// A window after Load, shown.
+// A window after Load. It is not shown: its controls work as well hidden, and Wine
+// takes a shown window down only after a wait for a window manager.
 struct Shown {
-    Shown() : w(GetModuleHandleW(nullptr), u",")
-    {
-        w.show(SW_SHOWNORMAL);
-        pump();
-    }
+    Shown() : w(GetModuleHandleW(nullptr), u",") { pump(); }
     HWND field(std::u16string_view name) const { return w.control(controls::rowOf(name)); }
     HWND field(Field f) const { return w.control(controls::rowOf(f)); }
     Window w;

@@ -1,0 +1,213 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: The electrode-calc developers
+
+// Drives the running program's window from another process, through window messages,
+// as the outside tests need:
+//   probe read            prints each field's text, one "name=text" line each (UTF-8)
+//   probe clip TEXT       puts TEXT on the clipboard
+//   probe walk SEED STEPS picks, typing, deletions and pastes at random; after each
+//                         step every field must be what the window's logic alone
+//                         makes of the same steps
+// The window is found by its class and title; its controls by their IDs.
+
+#include "core/check.h"
+#include "core/fakefields.h"
+#include "form/keyrule.h"
+#include "form/lists.h"
+#include "win32/controls.h"
+
+#include <windows.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <string>
+
+using form::Field;
+
+namespace {
+
+HWND window()
+{
+    return FindWindowW(L"ElectrodeCalcWindow", L"Орвела");
+}
+
+HWND control(HWND w, Field field)
+{
+    return GetDlgItem(w, controls::idOf(controls::rowOf(field)));
+}
+
+// A list's edit field, found as a child window: from another process a list does not
+// answer for it.
+HWND editOf(HWND field)
+{
+    HWND edit = FindWindowExW(field, nullptr, L"Edit", nullptr);
+    return edit ? edit : field;
+}
+
+std::u16string textOf(HWND control)
+{
+    wchar_t buffer[1024]{};
+    const LRESULT got = SendMessageW(control, WM_GETTEXT, 1024, LPARAM(buffer));
+    return std::u16string(reinterpret_cast<const char16_t *>(buffer), std::size_t(got));
+}
+
+bool clip(std::u16string_view text)
+{
+    if (!OpenClipboard(nullptr))
+        return false;
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    auto *copy = static_cast<char16_t *>(GlobalLock(memory));
+    std::memcpy(copy, text.data(), text.size() * sizeof(char16_t));
+    copy[text.size()] = 0;
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+    return true;
+}
+
+std::u16string fromUtf8(const char *text)
+{
+    wchar_t wide[1024]{};
+    const int n = MultiByteToWideChar(CP_UTF8, 0, text, -1, wide, 1024);
+    return std::u16string(reinterpret_cast<const char16_t *>(wide), std::size_t(n > 0 ? n - 1 : 0));
+}
+
+int read(HWND w)
+{
+    for (std::size_t i = 0; i < form::fieldCount; ++i)
+        std::printf("%s=%s\n", check::utf8(form::nameOf(Field(i))).c_str(),
+                    check::utf8(textOf(control(w, Field(i)))).c_str());
+    return 0;
+}
+
+// A pick as Windows tells of a mouse pick under Wine: the item becomes current, then
+// SELENDOK, CLOSEUP, SELCHANGE.
+void pick(HWND w, HWND list, int index)
+{
+    SendMessageW(list, CB_SETCURSEL, WPARAM(index), 0);
+    const int id = GetDlgCtrlID(list);
+    for (const int code : {CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE})
+        SendMessageW(w, WM_COMMAND, MAKEWPARAM(id, code), LPARAM(list));
+}
+
+void type(HWND field, char16_t c)
+{
+    HWND edit = editOf(field);
+    const LRESULT end = SendMessageW(edit, WM_GETTEXTLENGTH, 0, 0);
+    SendMessageW(edit, EM_SETSEL, WPARAM(end), LPARAM(end));
+    SendMessageW(edit, WM_CHAR, WPARAM(c), 1);
+}
+
+int walk(HWND w, unsigned seed, int steps)
+{
+    FakeFields twin;
+    form::Форма1 logic(twin, u",");
+    twin.logic = &logic;
+    logic.Load();
+    std::mt19937 random(seed);
+    const auto below = [&random](std::size_t n) { return std::size_t(random() % n); };
+    const Field lists[]{Field::Комбо1, Field::Комбо2, Field::Комбо3,
+                        Field::Комбо4, Field::Комбо5, Field::Комбо6};
+    constexpr std::u16string_view keys = u"0123456789,.-a\b";
+    const std::u16string_view pastes[]{u"1500", u"-20", u"7,5", u"", u"АНО-4", u"Т3"};
+    for (int step = 1; step <= steps; ++step) {
+        std::string what;
+        switch (below(5)) {
+        case 0: { // a pick
+            const Field list = lists[below(6)];
+            HWND combo = control(w, list);
+            const int count = int(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+            if (count <= 0)
+                continue;
+            const int index = int(below(std::size_t(count)));
+            wchar_t item[256]{};
+            SendMessageW(combo, CB_GETLBTEXT, WPARAM(index), LPARAM(item));
+            const std::u16string text(reinterpret_cast<const char16_t *>(item));
+            what = "pick " + check::utf8(text);
+            pick(w, combo, index);
+            logic.picked(list, text);
+            break;
+        }
+        case 1:
+        case 2: { // a key in the length
+            const char16_t key = keys[below(keys.size())];
+            what = "key " + std::to_string(int(key)) + " in the length";
+            type(control(w, Field::Текст2), key);
+            std::u16string &length = twin.at(Field::Текст2);
+            if (key == keyrule::backspace && !length.empty()) {
+                length.pop_back();
+                logic.changed(Field::Текст2);
+            } else if (key != keyrule::backspace &&
+                       keyrule::onlyMySymbols(key, keyrule::digits) != 0) {
+                length += key;
+                logic.changed(Field::Текст2);
+            }
+            break;
+        }
+        case 3: { // a deletion in a list or in the result
+            const Field field = below(3) == 0 ? Field::Текст3 : lists[below(6)];
+            what = "backspace in " + check::utf8(form::nameOf(field));
+            type(control(w, field), keyrule::backspace);
+            std::u16string now = twin.text(field);
+            if (now.empty())
+                break;
+            now.pop_back();
+            if (field == Field::Текст3) {
+                logic.resultEdited(now);
+            } else {
+                twin.at(field) = now;
+                logic.edited(field);
+            }
+            break;
+        }
+        default: { // a paste over a whole field
+            const std::u16string_view pasted = pastes[below(std::size(pastes))];
+            const Field field = below(2) ? Field::Текст2 : lists[below(6)];
+            what = "paste " + check::utf8(pasted) + " in " + check::utf8(form::nameOf(field));
+            clip(pasted);
+            HWND edit = editOf(control(w, field));
+            SendMessageW(edit, EM_SETSEL, 0, -1);
+            SendMessageW(edit, WM_PASTE, 0, 0);
+            // The paste replaces the whole text, an empty one too; a paste of the same
+            // text changes nothing either way.
+            twin.at(field) = pasted;
+            if (field == Field::Текст2)
+                logic.changed(field);
+            else
+                logic.edited(field);
+            break;
+        }
+        }
+        const std::string row = "step " + std::to_string(step) + " (" + what + ")";
+        if (std::getenv("PROBE_STEPS"))
+            std::printf("%s\n", row.c_str());
+        bool same = true;
+        for (std::size_t i = 0; i < form::fieldCount; ++i)
+            same &= check::equal(row, check::utf8(form::nameOf(Field(i))),
+                                 textOf(control(w, Field(i))), twin.text(Field(i)));
+        if (!same)
+            break;
+    }
+    return check::verdict();
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    HWND w = window();
+    if (argc >= 3 && std::strcmp(argv[1], "clip") == 0)
+        return clip(fromUtf8(argv[2])) ? 0 : 1;
+    if (!w) {
+        std::printf("FAIL: no window titled Орвела\n");
+        return 1;
+    }
+    if (argc >= 2 && std::strcmp(argv[1], "read") == 0)
+        return read(w);
+    if (argc >= 4 && std::strcmp(argv[1], "walk") == 0)
+        return walk(w, unsigned(std::strtoul(argv[2], nullptr, 10)), std::atoi(argv[3]));
+    std::printf("usage: probe read | clip TEXT | walk SEED STEPS\n");
+    return 2;
+}
