@@ -5,6 +5,11 @@
 // as the outside tests need:
 //   probe read            prints each field's text, one "name=text" line each (UTF-8)
 //   probe clip TEXT       puts TEXT on the clipboard
+//   probe rect NAME       prints a control's place in the window: x y width height,
+//                         and a list's items' height
+//   probe dropped NAME    succeeds while the named list is open
+//   probe agree           succeeds when every field is what the logic alone shows for
+//                         the lists' and the length's texts on screen
 //   probe walk SEED STEPS picks, typing, deletions and pastes at random; after each
 //                         step every field must be what the window's logic alone
 //                         makes of the same steps
@@ -17,11 +22,14 @@
 #include "win32/controls.h"
 
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 
 #include <cstdlib>
 #include <cstring>
 #include <random>
 #include <string>
+#include <vector>
 
 using form::Field;
 
@@ -67,13 +75,6 @@ bool clip(std::u16string_view text)
     return true;
 }
 
-std::u16string fromUtf8(const char *text)
-{
-    wchar_t wide[1024]{};
-    const int n = MultiByteToWideChar(CP_UTF8, 0, text, -1, wide, 1024);
-    return std::u16string(reinterpret_cast<const char16_t *>(wide), std::size_t(n > 0 ? n - 1 : 0));
-}
-
 int read(HWND w)
 {
     for (std::size_t i = 0; i < form::fieldCount; ++i)
@@ -98,6 +99,47 @@ void type(HWND field, char16_t c)
     const LRESULT end = SendMessageW(edit, WM_GETTEXTLENGTH, 0, 0);
     SendMessageW(edit, EM_SETSEL, WPARAM(end), LPARAM(end));
     SendMessageW(edit, WM_CHAR, WPARAM(c), 1);
+}
+
+HWND named(HWND w, std::u16string_view name)
+{
+    const std::size_t row = controls::rowOf(name);
+    return row < controls::count ? GetDlgItem(w, controls::idOf(row)) : nullptr;
+}
+
+int rect(HWND w, HWND control)
+{
+    RECT r;
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, w, reinterpret_cast<POINT *>(&r), 2);
+    // A list's items' height too.
+    const LRESULT item = SendMessageW(control, CB_GETITEMHEIGHT, 0, 0);
+    std::printf("%ld %ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top,
+                long(item == CB_ERR ? 0 : item));
+    return 0;
+}
+
+bool compare(HWND w, const FakeFields &twin, const std::string &row)
+{
+    bool same = true;
+    for (std::size_t i = 0; i < form::fieldCount; ++i)
+        same &= check::equal(row, check::utf8(form::nameOf(Field(i))), textOf(control(w, Field(i))),
+                             twin.text(Field(i)));
+    return same;
+}
+
+int agree(HWND w)
+{
+    FakeFields twin;
+    form::Форма1 logic(twin, u",");
+    twin.logic = &logic;
+    logic.Load();
+    for (const Field list :
+         {Field::Комбо5, Field::Комбо6, Field::Комбо1, Field::Комбо2, Field::Комбо3, Field::Комбо4})
+        logic.picked(list, textOf(control(w, list)));
+    twin.setText(Field::Текст2, textOf(control(w, Field::Текст2)));
+    compare(w, twin, "the texts on screen");
+    return check::verdict();
 }
 
 int walk(HWND w, unsigned seed, int steps)
@@ -180,14 +222,7 @@ int walk(HWND w, unsigned seed, int steps)
             break;
         }
         }
-        const std::string row = "step " + std::to_string(step) + " (" + what + ")";
-        if (std::getenv("PROBE_STEPS"))
-            std::printf("%s\n", row.c_str());
-        bool same = true;
-        for (std::size_t i = 0; i < form::fieldCount; ++i)
-            same &= check::equal(row, check::utf8(form::nameOf(Field(i))),
-                                 textOf(control(w, Field(i))), twin.text(Field(i)));
-        if (!same)
+        if (!compare(w, twin, "step " + std::to_string(step) + " (" + what + ")"))
             break;
     }
     return check::verdict();
@@ -195,19 +230,36 @@ int walk(HWND w, unsigned seed, int steps)
 
 } // namespace
 
-int main(int argc, char **argv)
+int main()
 {
+    // The arguments as typed, Cyrillic included, whatever the code page.
+    int argc = 0;
+    LPWSTR *wide = CommandLineToArgvW(GetCommandLineW(), &argc);
+    std::vector<std::u16string> args;
+    for (int i = 0; i < argc; ++i)
+        args.emplace_back(reinterpret_cast<const char16_t *>(wide[i]));
+    LocalFree(wide);
+    const auto is = [&args](std::size_t count, std::u16string_view command) {
+        return args.size() >= count && args[1] == command;
+    };
+    if (is(3, u"clip"))
+        return clip(args[2]) ? 0 : 1;
     HWND w = window();
-    if (argc >= 3 && std::strcmp(argv[1], "clip") == 0)
-        return clip(fromUtf8(argv[2])) ? 0 : 1;
     if (!w) {
         std::printf("FAIL: no window titled Орвела\n");
         return 1;
     }
-    if (argc >= 2 && std::strcmp(argv[1], "read") == 0)
+    if (is(2, u"read"))
         return read(w);
-    if (argc >= 4 && std::strcmp(argv[1], "walk") == 0)
-        return walk(w, unsigned(std::strtoul(argv[2], nullptr, 10)), std::atoi(argv[3]));
-    std::printf("usage: probe read | clip TEXT | walk SEED STEPS\n");
+    if (is(3, u"rect") && named(w, args[2]))
+        return rect(w, named(w, args[2]));
+    if (is(3, u"dropped") && named(w, args[2]))
+        return SendMessageW(named(w, args[2]), CB_GETDROPPEDSTATE, 0, 0) ? 0 : 1;
+    if (is(2, u"agree"))
+        return agree(w);
+    if (is(4, u"walk"))
+        return walk(w, unsigned(std::stoul(check::utf8(args[2]))), std::stoi(check::utf8(args[3])));
+    std::printf("usage: probe read | clip TEXT | rect NAME | dropped NAME | agree | walk SEED "
+                "STEPS\n");
     return 2;
 }

@@ -359,6 +359,7 @@ void screenReaders()
     // tab order: the title.
     const std::u16string unnamed = accessibleName(s.field(Field::Текст3));
     if (unnamed == definition::controls[controls::rowOf(u"Метка6")].text) {
+        // Wine's IAccPropServices takes the names but keeps none of them (a stub).
         std::printf("SKIP: screen readers: this Windows does not read the names set through "
                     "IAccPropServices (the result is named \"%s\")\n",
                     check::utf8(unnamed).c_str());
