@@ -73,6 +73,13 @@ Made madeOf(const Control &c)
     return {L"STATIC", 0, 0};
 }
 
+// The height a control is made with: a list's takes its opened list below it too.
+int heightOf(std::size_t row, const RECT &r)
+{
+    const int height = r.bottom - r.top;
+    return definition::controls[row].kind == Kind::Combo ? height * 10 : height;
+}
+
 } // namespace
 
 RECT placeOf(std::size_t row, int dpi)
@@ -95,7 +102,7 @@ RECT placeOf(std::size_t row, int dpi)
     return r;
 }
 
-Windows create(HWND parent, HINSTANCE instance)
+Windows create(HWND parent, HINSTANCE instance, int dpi)
 {
     Windows made{};
     for (std::size_t row = 0; row < count; ++row) {
@@ -103,8 +110,10 @@ Windows create(HWND parent, HINSTANCE instance)
         const Made how = madeOf(c);
         const DWORD shown = definition::isShown(c) ? WS_VISIBLE : 0;
         const std::wstring text = wintext::wide(c.kind == Kind::Frame ? u"" : c.text);
+        const RECT r = placeOf(row, dpi);
         made[row] = CreateWindowExW(how.exStyle, how.windowClass, text.c_str(),
-                                    WS_CHILD | shown | how.style, 0, 0, 0, 0, parent,
+                                    WS_CHILD | shown | how.style, r.left, r.top, r.right - r.left,
+                                    heightOf(row, r), parent,
                                     reinterpret_cast<HMENU>(INT_PTR(idOf(row))), instance, nullptr);
         // A list's items, added after its stored text, which stays the list's text.
         form::Field field;
@@ -133,23 +142,33 @@ Windows create(HWND parent, HINSTANCE instance)
     return made;
 }
 
+void fitLists(const Windows &made, int dpi)
+{
+    // A list's closed height is its edit field's item height and its frame, the same
+    // for every list: measured on one.
+    int frame = -1;
+    for (std::size_t row = 0; row < count; ++row) {
+        if (definition::controls[row].kind != Kind::Combo)
+            continue;
+        const RECT r = placeOf(row, dpi);
+        if (frame < 0) {
+            SendMessageW(made[row], CB_SETITEMHEIGHT, WPARAM(-1), 1);
+            RECT closed;
+            GetWindowRect(made[row], &closed);
+            frame = (closed.bottom - closed.top) - 1;
+        }
+        SendMessageW(made[row], CB_SETITEMHEIGHT, WPARAM(-1),
+                     std::max(1, int(r.bottom - r.top) - frame));
+    }
+}
+
 void layout(const Windows &made, int dpi)
 {
     for (std::size_t row = 0; row < count; ++row) {
         const RECT r = placeOf(row, dpi);
-        int height = r.bottom - r.top;
-        if (definition::controls[row].kind == Kind::Combo) {
-            // A list's closed height is its edit field's item height and its frame; the
-            // height given to the window is that and the opened list below it.
-            SendMessageW(made[row], CB_SETITEMHEIGHT, WPARAM(-1), 1);
-            RECT closed;
-            GetWindowRect(made[row], &closed);
-            const int frame = (closed.bottom - closed.top) - 1;
-            SendMessageW(made[row], CB_SETITEMHEIGHT, WPARAM(-1), std::max(1, height - frame));
-            height *= 10;
-        }
-        MoveWindow(made[row], r.left, r.top, r.right - r.left, height, FALSE);
+        MoveWindow(made[row], r.left, r.top, r.right - r.left, heightOf(row, r), FALSE);
     }
+    fitLists(made, dpi);
 }
 
 } // namespace controls

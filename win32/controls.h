@@ -42,10 +42,13 @@ inline int scaled(int twips, int dpi)
 using Windows = std::array<HWND, count>;
 
 // Makes every control as a child of `parent`, in the defined order, each hidden or
-// shown as defined, and puts them in the defined tab order.
-Windows create(HWND parent, HINSTANCE instance);
+// shown as defined and placed for `dpi`, and puts them in the defined tab order.
+Windows create(HWND parent, HINSTANCE instance, int dpi);
 
-// Places and sizes every control for `dpi`.
+// Sizes the lists' edit fields to their defined height, in the face they were given.
+void fitLists(const Windows &made, int dpi);
+
+// Places and sizes every control for `dpi`, the lists' edit fields too.
 void layout(const Windows &made, int dpi);
 
 // A rectangle of the definition in the window's client area, in pixels at `dpi`: the

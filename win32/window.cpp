@@ -89,7 +89,8 @@ Window::Window(HINSTANCE instance, std::u16string_view separator)
                               CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
     if (!window_)
         return;
-    made_ = controls::create(window_, instance);
+    const int dpi = dpiOf(window_);
+    made_ = controls::create(window_, instance, dpi);
     // The frame is drawn beneath the controls it holds.
     SetWindowLongPtrW(made_[frameRow], GWL_STYLE,
                       GetWindowLongPtrW(made_[frameRow], GWL_STYLE) | WS_CLIPSIBLINGS);
@@ -105,7 +106,7 @@ Window::Window(HINSTANCE instance, std::u16string_view separator)
     for (const definition::FieldRule &rule : definition::fieldRules)
         input::guard(made_[controls::rowOf(rule.name)], rule);
     winaccessibility::nameFields(made_);
-    setDpi(dpiOf(window_));
+    setDpi(dpi, false);
 
     fields_.setLogic(&logic_);
     logic_.Load();
@@ -131,14 +132,17 @@ void Window::show(int how)
     SetFocus(focus_);
 }
 
-void Window::setDpi(int dpi)
+void Window::setDpi(int dpi, bool placed)
 {
     auto look = std::make_unique<look::Look>(dpi);
     for (std::size_t row = 0; row < controls::count; ++row)
         SendMessageW(made_[row], WM_SETFONT, WPARAM(row == titleRow ? look->title() : look->text()),
                      FALSE);
     look_ = std::move(look);
-    controls::layout(made_, dpi);
+    if (placed)
+        controls::layout(made_, dpi);
+    else
+        controls::fitLists(made_, dpi);
     picture::setFactor(made_[pictureRow], picture::factorFor(dpi));
     const SIZE size = windowSizeFor(dpi);
     SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
@@ -147,7 +151,8 @@ void Window::setDpi(int dpi)
                  LPARAM(iconOf(instance_, MulDiv(GetSystemMetrics(SM_CXICON), dpi, 96))));
     SendMessageW(window_, WM_SETICON, ICON_SMALL,
                  LPARAM(iconOf(instance_, MulDiv(GetSystemMetrics(SM_CXSMICON), dpi, 96))));
-    RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+    if (placed)
+        RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void Window::rememberLists()
@@ -227,7 +232,7 @@ LRESULT Window::handle(HWND window, UINT message, WPARAM w, LPARAM l)
             return 0;
         break;
     case WM_DPICHANGED: {
-        setDpi(LOWORD(w));
+        setDpi(LOWORD(w), true);
         const auto *suggested = reinterpret_cast<const RECT *>(l);
         SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

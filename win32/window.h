@@ -41,7 +41,9 @@ private:
     LRESULT handle(HWND window, UINT message, WPARAM w, LPARAM l);
     void command(std::size_t row, int code);
     void listCommand(form::Field list, HWND combo, int code);
-    void setDpi(int dpi);
+    // The faces, sizes and icons for `dpi`; `placed`: the controls are placed for
+    // another density and are placed anew.
+    void setDpi(int dpi, bool placed);
     LRESULT colour(HDC dc, HWND control);
     void paintBackground(HDC dc);
     void drawButton(const DRAWITEMSTRUCT &item);
