@@ -11,8 +11,7 @@ namespace toolkittexts {
 
 bool install(QTranslator &translator, const QLocale &locale)
 {
-    // The system's toolkit names the system's folder; where the toolkit is built into
-    // the program (on Windows), the program's qt.conf names its built-in texts.
+    // The system's toolkit names the system's folder.
     if (!translator.load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         return false;

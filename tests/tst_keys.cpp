@@ -367,7 +367,7 @@ void TstKeys::inputMethodHints()
 // The length field's standard context menu speaks the user's language.
 void TstKeys::toolkitTextsInRussian()
 {
-    // Where the toolkit keeps its translations (built into the program on Windows).
+    // Where the system keeps the toolkit's translations.
     if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
                        QStringLiteral("/qtbase_ru.qm")))
         QSKIP("the toolkit's Russian translation is not installed");

@@ -82,12 +82,6 @@ QFont fontOf(const Face &face, int pixels)
     font.setPixelSize(pixels == fontPixels ? face.pixels
                                            : qRound(qreal(pixels) * face.pixels / fontPixels));
     font.setWeight(QFont::Bold);
-#ifdef Q_OS_WIN
-    // Windows draws with DirectWrite where a font asks for vertical hinting or the
-    // screen is scaled, and with GDI otherwise; GDI smooths the bold face at 100 % so
-    // that it looks regular. One engine at every scale, and bold at every scale.
-    font.setHintingPreference(QFont::PreferVerticalHinting);
-#endif
     return font;
 }
 

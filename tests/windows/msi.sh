@@ -1,17 +1,21 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: The electrode-calc developers
-# Checks the Windows installer: what msiinfo reads from it, then, under Wine in a
+# Checks a Windows installer: what msiinfo reads from it, then, under 64-bit Wine in a
 # prefix of its own and an English locale (where only the database's own code page
 # keeps the Cyrillic names readable), a silent install with its files, shortcut and
 # uninstall entry, the installed program's window, an upgrade to a newer version
 # built from the same .wxs, a refused downgrade and a silent uninstall that leaves
-# nothing behind.
+# nothing behind. The 32-bit installer installs into Program Files (x86) there.
+# With "move", the installers of the two architectures of one version, one over the
+# other: one program, one entry, the other's files gone.
 #
-#   tests/windows/msi.sh MSI ZIP    (the zip the installer was built beside)
+#   tests/windows/msi.sh x86|x64 MSI ZIP    (the zip the installer was built beside)
+#   tests/windows/msi.sh move X86-MSI X64-MSI
 set -euo pipefail
-msi=$(realpath "$1")
-zip_file=$(realpath "$2")
+mode=$1
+msi=$(realpath "$2")
+zip_file=$(realpath "$3")
 here=$(cd "$(dirname "$0")" && pwd)
 top=$(cd "$here/../.." && pwd)
 . "$here/../e2e/xserver.sh"
@@ -23,10 +27,13 @@ export LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8
 property() { msiinfo export "$1" Property | tr -d '\r' | sed -n "s/^$2\t//p"; }
 version=$(property "$msi" ProductVersion)
 code=$(property "$msi" ProductCode)
+arch=$mode
+[ "$mode" != move ] || arch=x86
+template=$([ "$arch" = x86 ] && echo "Intel;1033" || echo "x64;1033")
 
 # The package as msiinfo reads it, by the database's own code page.
 suminfo=$(msiinfo suminfo "$msi")
-for line in "Title: Installation Database" "Subject: $name" "Author: $publisher" "Template: x64;1033"; do
+for line in "Title: Installation Database" "Subject: $name" "Author: $publisher" "Template: $template"; do
     grep -qxF "$line" <<<"$suminfo" || fail "the summary information lacks '$line'"
 done
 for kv in "ProductName=$name" "Manufacturer=$publisher" "ARPPRODUCTICON=icon.ico" "ALLUSERS=1"; do
@@ -37,17 +44,19 @@ done
 msiinfo export "$msi" LaunchCondition | grep -q "^NOT WIX_DOWNGRADE_DETECTED	Уже установлена более новая версия" ||
     fail "no downgrade message"
 msiinfo extract "$msi" Icon.icon.ico | cmp -s - "$top/assets/icon.ico" || fail "the MSI's icon is not the program's"
-echo "msiinfo: $name $version, $publisher, x64, code page 1251, icon and downgrade message"
+echo "msiinfo: $name $version, $publisher, $arch, code page 1251, icon and downgrade message"
 
 wine=${WINE:-$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)}
 # No menu entries for the desktop outside the prefix.
-WINEPREFIX="$(dirname "$msi")/wine-msi"
+WINEPREFIX="$(dirname "$msi")/wine-msi-$mode"
 export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 rm -rf "$WINEPREFIX"
 "$wine" wineboot --init >/dev/null 2>&1 || true
 drive="$WINEPREFIX/drive_c"
-dir="C:\\Program Files\\electrode-calc"
-installed="$drive/Program Files/electrode-calc"
+# Where each architecture installs on 64-bit Windows.
+folder_of() { [ "$1" = x86 ] && echo "Program Files (x86)" || echo "Program Files"; }
+dir="C:\\$(folder_of "$arch")\\electrode-calc"
+installed="$drive/$(folder_of "$arch")/electrode-calc"
 uninstall_key='HKEY_LOCAL_MACHINE\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 msiexec() { # /i or /x, the package, further options; from the package's folder
     (cd "$(dirname "$2")" && "$wine" msiexec "$1" "$(basename "$2")" /qn "${@:3}")
@@ -60,6 +69,38 @@ entries() {
 }
 in_utf16() { python3 -c 'import sys
 sys.exit(sys.argv[2].encode("utf-16-le") not in open(sys.argv[1], "rb").read())' "$@"; }
+
+# One entry, named and from the given product; the program's file in the given
+# architecture's folder and none in the other's.
+check_one() { # architecture, product code
+    local other=x64 text
+    [ "$1" = x64 ] && other=x86
+    [ -f "$drive/$(folder_of "$1")/electrode-calc/electrode-calc.exe" ] || fail "no program in $(folder_of "$1")"
+    [ ! -e "$drive/$(folder_of "$other")/electrode-calc" ] || fail "the $other program was left in $(folder_of "$other")"
+    text=$(entries)
+    [ "$(grep -c "^\"DisplayName\"=\"$name\"$" <<<"$text")" -eq 1 ] || fail "not one uninstall entry named $name"
+    grep -q "^\[.*\\\\$2\]$" <<<"$text" || fail "the entry is not that of $1"
+}
+if [ "$mode" = move ]; then
+    x64_msi=$zip_file
+    x64_code=$(property "$x64_msi" ProductCode)
+    [ "$x64_code" != "$code" ] || fail "the two architectures have one product code"
+    [ "$(property "$x64_msi" UpgradeCode)" = "$(property "$msi" UpgradeCode)" ] ||
+        fail "the two architectures have different upgrade codes"
+    msiexec /i "$msi" || fail "installing the x86 program failed"
+    check_one x86 "$code"
+    msiexec /i "$x64_msi" || fail "installing the x64 program over the x86 one failed"
+    check_one x64 "$x64_code"
+    msiexec /i "$msi" || fail "installing the x86 program over the x64 one failed"
+    check_one x86 "$code"
+    msiexec /x "$msi" || fail "the silent uninstall failed"
+    [ -z "$(cd "$drive" && find . -iname 'electrode-calc*' -o -iname '*.lnk')" ] || fail "files are left"
+    ! grep -qF "$name" <<<"$(entries)" || fail "an uninstall entry is left"
+    echo "move: x86 to x64 and back, $version: one program, one entry; nothing left after"
+    "$(dirname "$(realpath "$wine")")/wineserver" -k 2>/dev/null || wineserver -k 2>/dev/null || true
+    rm -rf "$WINEPREFIX"
+    exit 0
+fi
 
 # The zip's folder: the installed folder holds the very same files, and only those.
 mkdir "$work/zip"
@@ -91,24 +132,27 @@ msiexec /i "$msi" || fail "the silent install failed"
 check_installed "$version" "$code"
 echo "installed: the zip's files in $dir, the shortcut $name.lnk, the uninstall entry $version"
 
-# The installed program, started from its installed path in a Russian locale.
-(cd "$work" && exec env LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 "$wine" "$dir\\electrode-calc.exe") &
-app=$!
-window=$(wait_titled) ||
-    fail "the installed program's window titled Орвела did not appear"
-sleep 1
-size=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
-[ "$size" = "447x408" ] || fail "the installed program's window is $size, not 447x408"
-shoot_result "$window" "the installed program shows no result"
-check 4 200 "255,255,215" "the window's pale yellow"
-kill "$app"
-wait "$app" 2>/dev/null || true
-app=
-echo "installed program: 447x408, Орвела, the result shown"
+# The installed program, started from its installed path in a Russian locale; a 32-bit
+# one only where Wine has its 32-bit half.
+if [ "$arch" = x86 ] && [ "$(dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null)" != "install ok installed" ]; then
+    echo "SKIP: the installed x86 program's window: this Wine has no 32-bit half"
+else
+    (cd "$work" && exec env LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 "$wine" "$dir\\electrode-calc.exe") &
+    app=$!
+    window=$(wait_titled) || fail "the installed program's window titled Орвела did not appear"
+    shoot_result "$window" "the installed program shows no result"
+    size=$(xdotool getwindowgeometry "$window" | sed -n 's/.*Geometry: //p')
+    [ "$size" = "447x408" ] || fail "the installed program's window is $size, not 447x408"
+    check 4 200 "255,255,215" "the window's pale yellow"
+    kill "$app"
+    wait "$app" 2>/dev/null || true
+    app=
+    echo "installed program: 447x408, Орвела, the result shown"
+fi
 
 # A newer version from the same .wxs replaces it; the older one is refused then.
 newer=${version%.*}.$((${version##*.} + 1))
-"$top/scripts/windows-msi" "$zip_folder" "$newer" "$work/newer.msi"
+"$top/scripts/windows-msi" "$zip_folder" "$newer" "$arch" "$work/newer.msi"
 newer_code=$(property "$work/newer.msi" ProductCode)
 [ "$newer_code" != "$code" ] || fail "$newer has the product code of $version"
 msiexec /i "$work/newer.msi" || fail "installing $newer over $version failed"

@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: The electrode-calc developers
-# Checks the portable Windows zip: one stripped GUI program that needs only Windows'
-# own libraries, with its icon, version information and DPI-aware manifest, and the
-# licences and README beside it.
+# Checks a portable Windows zip: one stripped GUI program of the zip's architecture
+# that needs only Windows' own libraries, with its icon, version information and
+# manifest (Windows 7 to 11, Common Controls 6, DPI awareness), and the licence and
+# README beside it.
+#
+#   tests/windows/zip.sh ZIP x86|x64 ICO    (ICO: the build's icon file)
 set -euo pipefail
 zip_file=$(realpath "$1")
+arch=$2
+ico=$(realpath "$3")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -15,22 +20,24 @@ top=$(find "$work" -mindepth 1 -maxdepth 1 -type d)
 exe="$top/electrode-calc.exe"
 [ -f "$exe" ] || fail "no electrode-calc.exe"
 [ -f "$top/LICENSE.txt" ] && grep -q "GNU GENERAL PUBLIC LICENSE" "$top/LICENSE.txt" || fail "no LICENSE.txt"
-for l in LGPL-3.0-only GPL-3.0-only GPL-2.0-only Qt-GPL-exception-1.0; do
-    [ -f "$top/licenses/qt/$l.txt" ] || fail "no Qt licence $l"
-done
-grep -q "Исходный код Qt" "$top/README.txt" && grep -q "Source of Qt" "$top/README.txt" ||
+bits=$([ "$arch" = x86 ] && echo 32 || echo 64)
+grep -q "Исходный код: репозиторий electrode-calc" "$top/README.txt" && grep -q "Source: the electrode-calc" "$top/README.txt" ||
     fail "README.txt lacks the Russian or the English source notice"
-extra=$(cd "$top" && find . -type f ! -name electrode-calc.exe ! -name LICENSE.txt ! -name README.txt \
-    ! -path './licenses/qt/*.txt')
+grep -q "для Windows ($bits-разрядная)" "$top/README.txt" && grep -q "for Windows ($bits-bit)" "$top/README.txt" ||
+    fail "README.txt does not name the $bits-bit build"
+extra=$(cd "$top" && find . -type f ! -name electrode-calc.exe ! -name LICENSE.txt ! -name README.txt)
 [ -z "$extra" ] || fail "unexpected files: $extra"
 ! find "$top" -iname '*.dll' | grep -q . || fail "a DLL beside the program"
 
-objdump=x86_64-w64-mingw32-objdump
+objdump=$([ "$arch" = x86 ] && echo i686 || echo x86_64)-w64-mingw32-objdump
 headers=$($objdump -p "$exe")
 grep -q 'Subsystem.*(Windows GUI)' <<<"$headers" || fail "not a GUI-subsystem program"
+format=$($objdump -f "$exe" | sed -n 's/.*file format //p')
+[ "$format" = "$([ "$arch" = x86 ] && echo pei-i386 || echo pei-x86-64)" ] ||
+    fail "the program is $format, not $arch"
 ! $objdump -h "$exe" | grep -q '\.debug_' || fail "the program is not stripped"
-# Only libraries that every Windows 10 has.
-system='^(advapi32|authz|comdlg32|d3d11|d3d9|dwmapi|dwrite|dxgi|gdi32|imm32|kernel32|msvcrt|netapi32|ole32|oleaut32|shcore|shell32|shlwapi|user32|userenv|uxtheme|version|winmm|ws2_32|wtsapi32|api-ms-win-[a-z0-9-]+)\.dll$'
+# Only libraries that every Windows since 7 has.
+system='^(comctl32|gdi32|imm32|kernel32|msvcrt|ole32|shell32|user32)\.dll$'
 awk '/DLL Name:/ {print tolower($3)}' <<<"$headers" >"$work/dlls"
 [ -s "$work/dlls" ] || fail "no imports found"
 bad=$(grep -Ev "$system" "$work/dlls" || true)
@@ -42,12 +49,17 @@ utf16() { python3 -c 'import sys; sys.exit(0 if sys.argv[2].encode("utf-16-le") 
 for s in "ProductName" "Расчет электродов" "1.0.0" "GPL-3.0-or-later"; do
     utf16 "$s" || fail "the version information lacks '$s'"
 done
-grep -aq '<dpiAwareness[^>]*>PerMonitorV2</dpiAwareness>' "$exe" || fail "no per-monitor DPI awareness"
+grep -aq '<dpiAwareness[^>]*>PerMonitorV2, system</dpiAwareness>' "$exe" || fail "no per-monitor DPI awareness"
+grep -aq '<dpiAware[^>]*>true</dpiAware>' "$exe" || fail "not system-aware on Windows 7 and 8.1"
+grep -aq 'name="Microsoft.Windows.Common-Controls" version="6.0.0.0"' "$exe" || fail "not Common Controls 6"
+for os in 35138b9a-5d96-4fbd-8e2d-a2440225f93a 8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a; do
+    grep -aq "supportedOS Id=\"{$os}\"" "$exe" || fail "the manifest does not name Windows {$os}"
+done
 # The icon group Explorer, the task bar and the window switcher pick from: every size
 # they ask for, each image the build's icon file holds unchanged, the 32-pixel one the
 # drawn window icon.
 icon_sizes="16 24 32 48 64 96 256"
-got=$(python3 - "$exe" "$(dirname "$zip_file")/icons/ru.orvela.ElectrodeCalc.ico" \
+got=$(python3 - "$exe" "$ico" \
     "$(dirname "$0")/../../assets/icon.ico" <<'PY'
 import struct, sys
 exe, built, drawn = (open(f, "rb").read() for f in sys.argv[1:4])
@@ -67,7 +79,8 @@ def offset(rva):
         if address <= rva < address + max(size, raw_size):
             return raw + rva - address
     sys.exit("no section holds address %#x" % rva)
-root = offset(struct.unpack_from("<I", exe, pe + 24 + 112 + 8 * 2)[0])  # PE32+ resources
+plus = struct.unpack_from("<H", exe, pe + 24)[0] == 0x20B  # PE32+ or PE32
+root = offset(struct.unpack_from("<I", exe, pe + 24 + (112 if plus else 96) + 8 * 2)[0])
 def children(directory):
     named, numbered = struct.unpack_from("<HH", exe, root + directory + 12)
     for e in range(named + numbered):
