@@ -62,10 +62,16 @@ msiexec() { # /i or /x, the package, further options; from the package's folder
     (cd "$(dirname "$2")" && "$wine" msiexec "$1" "$(basename "$2")" /qn "${@:3}")
 }
 # The uninstall entries, as text; Wine's "reg query" prints Cyrillic as blanks.
+# Both registry views: a 32-bit package's entry is in the 32-bit one, and Apps and
+# features shows both.
 entries() {
-    rm -f "$drive/uninstall.reg"
-    "$wine" regedit /E 'C:\uninstall.reg' "$uninstall_key" >/dev/null 2>&1 || true
-    iconv -f UTF-16 -t UTF-8 "$drive/uninstall.reg" | tr -d '\r'
+    local key
+    for key in "$uninstall_key" "${uninstall_key/Software/Software\\Wow6432Node}"; do
+        rm -f "$drive/uninstall.reg"
+        "$wine" regedit /E 'C:\uninstall.reg' "$key" >/dev/null 2>&1 || true
+        [ -f "$drive/uninstall.reg" ] || continue
+        iconv -f UTF-16 -t UTF-8 "$drive/uninstall.reg" | tr -d '\r'
+    done
 }
 in_utf16() { python3 -c 'import sys
 sys.exit(sys.argv[2].encode("utf-16-le") not in open(sys.argv[1], "rb").read())' "$@"; }
