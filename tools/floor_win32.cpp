@@ -33,9 +33,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
     constexpr DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     RECT r{0, 0, 447, 408};
     AdjustWindowRectEx(&r, style, FALSE, 0);
-    HWND window = CreateWindowExW(0, wc.lpszClassName, L"Floor", style, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, nullptr,
-                                  nullptr, instance, nullptr);
+    HWND window =
+        CreateWindowExW(0, wc.lpszClassName, L"Floor", style, CW_USEDEFAULT, CW_USEDEFAULT,
+                        r.right - r.left, r.bottom - r.top, nullptr, nullptr, instance, nullptr);
     CreateWindowExW(0, L"STATIC", L"Floor", WS_CHILD | WS_VISIBLE, 8, 8, 200, 20, window, nullptr,
                     instance, nullptr);
     ShowWindow(window, show);
