@@ -295,6 +295,9 @@ void TstDefinition::look()
     form.Load();
     QCOMPARE(find(form, name)->palette().color(QPalette::ColorRole(role)), colour);
     QCOMPARE(form.palette().color(QPalette::Window), QColor(255, 255, 215));
+    // The window's own windows (the lists' popups, the context menus) take the
+    // defined background from the application's palette.
+    QCOMPARE(QApplication::palette().color(QPalette::Window), QColor(192, 255, 192));
 
     auto *title = form.findChild<QLabel *>(QStringLiteral("Метка6"));
     QVERIFY(title->font().bold());
