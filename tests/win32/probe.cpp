@@ -15,6 +15,7 @@
 //                         makes of the same steps
 // The window is found by its class and title; its controls by their IDs.
 
+#include "clipboard.h"
 #include "core/check.h"
 #include "core/fakefields.h"
 #include "form/keyrule.h"
@@ -58,21 +59,6 @@ std::u16string textOf(HWND control)
     wchar_t buffer[1024]{};
     const LRESULT got = SendMessageW(control, WM_GETTEXT, 1024, LPARAM(buffer));
     return std::u16string(reinterpret_cast<const char16_t *>(buffer), std::size_t(got));
-}
-
-bool clip(std::u16string_view text)
-{
-    if (!OpenClipboard(nullptr))
-        return false;
-    EmptyClipboard();
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-    auto *copy = static_cast<char16_t *>(GlobalLock(memory));
-    std::memcpy(copy, text.data(), text.size() * sizeof(char16_t));
-    copy[text.size()] = 0;
-    GlobalUnlock(memory);
-    SetClipboardData(CF_UNICODETEXT, memory);
-    CloseClipboard();
-    return true;
 }
 
 int read(HWND w)
@@ -208,7 +194,7 @@ int walk(HWND w, unsigned seed, int steps)
             const std::u16string_view pasted = pastes[below(std::size(pastes))];
             const Field field = below(2) ? Field::Текст2 : lists[below(6)];
             what = "paste " + check::utf8(pasted) + " in " + check::utf8(form::nameOf(field));
-            clip(pasted);
+            clipboard::put(nullptr, pasted);
             HWND edit = editOf(control(w, field));
             SendMessageW(edit, EM_SETSEL, 0, -1);
             SendMessageW(edit, WM_PASTE, 0, 0);
@@ -243,7 +229,7 @@ int main()
         return args.size() >= count && args[1] == command;
     };
     if (is(3, u"clip"))
-        return clip(args[2]) ? 0 : 1;
+        return clipboard::put(nullptr, args[2]) ? 0 : 1;
     HWND w = window();
     if (!w) {
         std::printf("FAIL: no window titled Орвела\n");

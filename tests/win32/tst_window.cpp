@@ -7,6 +7,7 @@
 // faces and whether every caption fits, and the names screen readers read. Run under
 // Wine at each screen density; the groups to run may be named as arguments.
 
+#include "clipboard.h"
 #include "core/check.h"
 #include "core/contract.h"
 #include "core/fakefields.h"
@@ -138,21 +139,6 @@ void picks()
     }
 }
 
-bool putOnClipboard(HWND owner, std::u16string_view text)
-{
-    if (!OpenClipboard(owner))
-        return false;
-    EmptyClipboard();
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-    auto *copy = static_cast<char16_t *>(GlobalLock(memory));
-    std::memcpy(copy, text.data(), text.size() * sizeof(char16_t));
-    copy[text.size()] = 0;
-    GlobalUnlock(memory);
-    SetClipboardData(CF_UNICODETEXT, memory);
-    CloseClipboard();
-    return true;
-}
-
 void pastes()
 {
     struct Row {
@@ -170,7 +156,7 @@ void pastes()
     };
     for (const Row &row : rows) {
         Shown s;
-        if (!check::equal(row.name, "clipboard taken", putOnClipboard(s.w.handle(), row.pasted),
+        if (!check::equal(row.name, "clipboard taken", clipboard::put(s.w.handle(), row.pasted),
                           true))
             continue;
         HWND field = s.field(row.field);
