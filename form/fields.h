@@ -35,6 +35,12 @@ enum class Field {
 #endif
 
 inline constexpr std::size_t fieldCount = 11;
+inline constexpr std::size_t listCount = 6; // Комбо1 to Комбо6, the first fields
+
+constexpr bool isList(Field field)
+{
+    return std::size_t(field) < listCount;
+}
 
 // A field's name in the window, the name its control has.
 constexpr std::u16string_view nameOf(Field field)
@@ -51,11 +57,9 @@ enum class Background {
 };
 
 // The contract of every implementation:
-// - A write of Текст1 or Текст2 with setText raises that field's Change once, before
-//   the write returns, also when the text stays the same; the front end calls
-//   Форма1::changed for it. The user's edits of those fields raise it too.
-// - No other write raises anything: not setText of Текст3, not setListText, fillList,
-//   setCaption, showJoint or setBackground.
+// - No write raises anything: the logic runs a text box's Change for its own writes
+//   itself. The front end forwards only the user's own picks and edits
+//   (Форма1::picked, Форма1::edited), never the echo of a write.
 // - The result field (Текст3) written from code shows its text's beginning, so that a
 //   mass longer than the field is never misread.
 class Fields

@@ -9,6 +9,8 @@
 #include "form/handlers.h"
 #include "form/keyrule.h"
 
+#include <utility>
+
 namespace form {
 
 Форма1::Форма1(Fields &fields, std::u16string_view separator)
@@ -18,13 +20,13 @@ namespace form {
 void Форма1::Load()
 {
     fields_.setBackground(Background::Loaded);
-    fields_.setListText(Field::Комбо1, numbers::fromInt(5));
-    fields_.setListText(Field::Комбо2, u"Н1");
-    fields_.setListText(Field::Комбо3, u"Нижнее");
-    fields_.setListText(Field::Комбо4, u"сплошной");
-    fields_.setListText(Field::Комбо5, u"вспомогательные конструкции");
-    fields_.setText(Field::Текст1, numbers::fromDouble(1.7, separator_));
-    fields_.setText(Field::Текст2, numbers::fromInt(1000));
+    setListText(Field::Комбо1, numbers::fromInt(5));
+    setListText(Field::Комбо2, u"Н1");
+    setListText(Field::Комбо3, u"Нижнее");
+    setListText(Field::Комбо4, u"сплошной");
+    setListText(Field::Комбо5, u"вспомогательные конструкции");
+    setText(Field::Текст1, numbers::fromDouble(1.7, separator_));
+    setText(Field::Текст2, numbers::fromInt(1000));
     Область();
     Марка();
     Тип();
@@ -47,7 +49,7 @@ void Форма1::Марка()
 {
     const catalogue::BrandList list = catalogue::brandListFor(fields_.text(Field::Комбо5));
     fields_.fillList(Field::Комбо6, list.brands);
-    fields_.setListText(Field::Комбо6, list.defaultBrand);
+    setListText(Field::Комбо6, list.defaultBrand);
 }
 
 void Форма1::Тип()
@@ -56,7 +58,7 @@ void Форма1::Тип()
     // text that names no brand has neither, and so no mass.
     const catalogue::Brand *brand = catalogue::findBrand(fields_.text(Field::Комбо6));
     fields_.setCaption(Field::Метка13, brand ? brand->type : u"");
-    fields_.setText(Field::Текст1, brand ? brand->coefficient : u"");
+    setText(Field::Текст1, brand ? brand->coefficient : u"");
 }
 
 void Форма1::AA()
@@ -80,12 +82,12 @@ void Форма1::AA()
         texts = calc::massTexts(result.mass, separator_);
     if (!texts) {
         computed_.clear();
-        fields_.setText(Field::Текст3, u"");
+        setText(Field::Текст3, u"");
         return;
     }
-    fields_.setText(Field::Текст3, texts->full);
+    setText(Field::Текст3, texts->full);
     computed_ = texts->rounded;
-    fields_.setText(Field::Текст3, computed_);
+    setText(Field::Текст3, computed_);
 }
 
 void Форма1::run(Field field, Event event)
@@ -108,27 +110,38 @@ void Форма1::run(Field field, Event event)
     }
 }
 
-void Форма1::picked(Field list, std::u16string_view item)
+void Форма1::setText(Field textBox, std::u16string_view text)
 {
-    fields_.setListText(list, item);
-    run(list, Event::Click);
-}
-
-void Форма1::edited(Field list)
-{
-    run(list, Event::Click);
-}
-
-void Форма1::changed(Field textBox)
-{
+    fields_.setText(textBox, text);
+    known_[std::size_t(textBox)] = text;
     run(textBox, Event::Change);
 }
 
-void Форма1::resultEdited(std::u16string_view now)
+void Форма1::setListText(Field list, std::u16string_view text)
 {
-    fields_.setText(Field::Текст3, keyrule::remainsAfterDeleting(now, computed_)
-                                       ? std::u16string_view()
-                                       : computed_);
+    fields_.setListText(list, text);
+    known_[std::size_t(list)] = text;
+}
+
+void Форма1::picked(Field list, std::u16string_view item)
+{
+    setListText(list, item);
+    run(list, Event::Click);
+}
+
+void Форма1::edited(Field field)
+{
+    std::u16string now = fields_.text(field);
+    std::u16string &known = known_[std::size_t(field)];
+    if (now == known)
+        return;
+    if (field == Field::Текст3) {
+        setText(field, keyrule::remainsAfterDeleting(now, computed_) ? std::u16string_view()
+                                                                      : computed_);
+        return;
+    }
+    known = std::move(now);
+    run(field, isList(field) ? Event::Click : Event::Change);
 }
 
 } // namespace form

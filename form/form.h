@@ -8,6 +8,7 @@
 #include "form/fields.h"
 #include "form/handlers.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -29,30 +30,35 @@ public:
     void Тип();
     void AA();
 
-    // The events a front end forwards.
+    // The events a front end forwards: the user's own, never the echo of a write.
     // The user picked an item of a list: its text is written first, then the list's
     // Click runs.
     void picked(Field list, std::u16string_view item);
-    // The user changed a list's text by other means than a pick (deleting, pasting,
-    // dropping): it applies as a pick does, so that every result belongs to the texts
-    // on screen.
-    void edited(Field list);
-    // Change of a text box (see the contract in fields.h).
-    void changed(Field textBox);
-    // The user edited the result field to this text: the field shows the computed mass
-    // or nothing, so a deletion empties it whole and anything else is taken back.
-    void resultEdited(std::u16string_view now);
+    // The user changed a field's text by other means than a pick: typing, deleting,
+    // pasting, dropping. The logic reads the text; one that is as it was is no edit.
+    // - A list's edit applies as a pick does, so that every result belongs to the texts
+    //   on screen.
+    // - A text box's edit raises its Change.
+    // - The result field shows the computed mass or nothing: a deletion empties it
+    //   whole, anything else is taken back.
+    void edited(Field field);
 
     // How many times the mass has been calculated since the window was made.
     int calculations() const { return calculations_; }
 
 private:
     void run(Field field, Event event);
+    // A procedure's write of a text box, which raises the box's Change before it
+    // returns, also when the text stays the same.
+    void setText(Field textBox, std::u16string_view text);
+    void setListText(Field list, std::u16string_view text);
 
     Fields &fields_;
     std::u16string separator_;
     int calculations_ = 0;
     std::u16string computed_; // what the last calculation left in the result field
+    // Each field's text as the logic last wrote it or saw the user leave it.
+    std::array<std::u16string, fieldCount> known_;
 };
 
 } // namespace form

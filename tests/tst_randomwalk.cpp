@@ -59,7 +59,6 @@ void TstRandomWalk::walk()
     // The twin, and the user's edits of the window handed to it as they happen.
     FakeFields twinFields;
     form::Форма1 twin(twinFields, qtext::separatorOf(ru));
-    twinFields.logic = &twin;
     twin.Load();
     using form::Field;
     const auto fieldOf = [](const QString &name) {
@@ -77,10 +76,13 @@ void TstRandomWalk::walk()
     QObject::connect(d.get<QLineEdit>("Текст2"), &QLineEdit::textEdited, &d.form,
                      [&](const QString &now) {
                          twinFields.at(Field::Текст2) = now.toStdU16String();
-                         twin.changed(Field::Текст2);
+                         twin.edited(Field::Текст2);
                      });
     QObject::connect(d.get<QLineEdit>("Текст3"), &QLineEdit::textEdited, &d.form,
-                     [&](const QString &now) { twin.resultEdited(qtext::fromQt(now)); });
+                     [&](const QString &now) {
+                         twinFields.at(Field::Текст3) = now.toStdU16String();
+                         twin.edited(Field::Текст3);
+                     });
     QStringList actions;
     QString expectedPicture = QStringLiteral("Н1");
     bool resultEditedByUser = false;

@@ -45,19 +45,14 @@ std::u16string Win32Fields::text(Field field) const
 void Win32Fields::setText(Field field, std::u16string_view text)
 {
     HWND edit = control(field);
-    {
-        // Windows tells of a write from code with the same notification as of the
-        // user's edit, on some versions only when the text differs: the write is made
-        // quietly and the contract's Change raised here, once.
-        Writing w(writing_);
-        wintext::setTextOf(edit, text);
-        // The result's first digits in sight: a text longer than the field starts at its
-        // beginning, so that the magnitude is never misread.
-        SendMessageW(edit, EM_SETSEL, 0, 0);
-        SendMessageW(edit, EM_SCROLLCARET, 0, 0);
-    }
-    if (logic_ && (field == Field::Текст1 || field == Field::Текст2))
-        logic_->changed(field);
+    // Windows tells of a write from code with the same notification as of the user's
+    // edit: the write is made quietly.
+    Writing w(writing_);
+    wintext::setTextOf(edit, text);
+    // The result's first digits in sight: a text longer than the field starts at its
+    // beginning, so that the magnitude is never misread.
+    SendMessageW(edit, EM_SETSEL, 0, 0);
+    SendMessageW(edit, EM_SCROLLCARET, 0, 0);
 }
 
 void Win32Fields::setListText(Field field, std::u16string_view text)

@@ -5,7 +5,7 @@
 // The fields' interface over Windows' own controls.
 
 #include "form/definition.h"
-#include "form/form.h"
+#include "form/fields.h"
 #include "win32/controls.h"
 
 class Win32Fields : public form::Fields
@@ -13,7 +13,6 @@ class Win32Fields : public form::Fields
 public:
     explicit Win32Fields(const controls::Windows &made) : made_(made) {}
 
-    void setLogic(form::Форма1 *logic) { logic_ = logic; }
     // Whether a write from code is under way: the controls' notifications are then
     // the program's own, not the user's.
     bool writing() const { return writing_ > 0; }
@@ -33,7 +32,6 @@ public:
 
 private:
     const controls::Windows &made_;
-    form::Форма1 *logic_ = nullptr;
     int writing_ = 0;
     definition::Colour background_ = definition::definedBackground;
 };

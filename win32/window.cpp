@@ -108,7 +108,6 @@ Window::Window(HINSTANCE instance, std::u16string_view separator)
     winaccessibility::nameFields(made_);
     setDpi(dpi, false);
 
-    fields_.setLogic(&logic_);
     logic_.Load();
     rememberLists();
 }
@@ -263,12 +262,8 @@ void Window::command(std::size_t row, int code)
         listCommand(field, made_[row], code);
         return;
     }
-    if (code != EN_CHANGE || fields_.writing())
-        return;
-    if (field == Field::Текст3)
-        logic_.resultEdited(wintext::textOf(made_[row]));
-    else
-        logic_.changed(field);
+    if (code == EN_CHANGE && !fields_.writing())
+        logic_.edited(field);
 }
 
 // A pick is confirmed with CBN_SELENDOK, or is a change of the item while the list is

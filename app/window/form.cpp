@@ -42,7 +42,6 @@
     accessibility::nameFields(ui);
     fields_ = std::make_unique<WidgetFields>(this, ui);
     logic_ = std::make_unique<form::Форма1>(*fields_, qtext::separatorOf(locale));
-    fields_->setLogic(logic_.get());
 
     // Where the window draws its own title bar (Wayland, when the compositor leaves it
     // to the window), the toolkit's one would offer maximizing and resizing. A Wayland
@@ -132,10 +131,11 @@ void Форма1::wire()
         connect(list->lineEdit(), &QLineEdit::textEdited, this,
                 [this, field] { logic_->edited(field); });
     }
-    connect(ui.Текст1, &QLineEdit::textChanged, this, [this] { logic_->changed(Field::Текст1); });
-    connect(ui.Текст2, &QLineEdit::textChanged, this, [this] { logic_->changed(Field::Текст2); });
-    connect(ui.Текст3, &QLineEdit::textEdited, this,
-            [this](const QString &now) { logic_->resultEdited(qtext::fromQt(now)); });
+    // The user's own edits of the text boxes; the logic raises Change for its writes.
+    for (const auto &[box, field] : {std::pair{ui.Текст1, Field::Текст1},
+                                     std::pair{ui.Текст2, Field::Текст2},
+                                     std::pair{ui.Текст3, Field::Текст3}})
+        connect(box, &QLineEdit::textEdited, this, [this, field] { logic_->edited(field); });
     connect(ui.Комманда1, &QPushButton::clicked, this, [] { QCoreApplication::exit(0); });
 
     // Each field's key rule and paste policy, as the definition gives them.

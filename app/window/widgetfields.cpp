@@ -7,7 +7,6 @@
 #include "app/window/qtext.h"
 #include "calc/tables.h"
 #include "form/accessibility.h"
-#include "form/form.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -37,14 +36,7 @@ std::u16string WidgetFields::text(Field field) const
 void WidgetFields::setText(Field field, std::u16string_view text)
 {
     auto *edit = static_cast<QLineEdit *>(widget(field));
-    // The toolkit raises a text box's Change only for a text that differs; the
-    // contract wants it for every write of the two fields that have one.
-    if (edit->text() == toQt(text)) {
-        if (logic_ && (field == Field::Текст1 || field == Field::Текст2))
-            logic_->changed(field);
-    } else {
-        edit->setText(toQt(text));
-    }
+    edit->setText(toQt(text));
     // The result's first digits in sight: a text longer than the field starts at its
     // beginning, so that the magnitude is never misread.
     if (field == Field::Текст3)

@@ -12,17 +12,10 @@
 
 class QWidget;
 
-namespace form {
-class Форма1;
-}
-
 class WidgetFields : public form::Fields
 {
 public:
     WidgetFields(QWidget *window, const definition::Controls &ui);
-
-    // Where a write of a text box raises its Change.
-    void setLogic(form::Форма1 *logic) { logic_ = logic; }
 
     std::u16string text(form::Field field) const override;
     void setText(form::Field field, std::u16string_view text) override;
@@ -38,5 +31,4 @@ private:
     QWidget *window_;
     const definition::Controls &ui_;
     std::array<QWidget *, form::fieldCount> widgets_{};
-    form::Форма1 *logic_ = nullptr;
 };

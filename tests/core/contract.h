@@ -3,9 +3,9 @@
 
 #pragma once
 // The contract of the fields' writes, one table for every implementation: the store
-// of the logic's tests and each front end. A write of Текст1 or Текст2 raises its
-// Change once, same text or not; no other write raises anything. A Change runs one
-// calculation, so the count of calculations tells how many were raised.
+// of the logic's tests and each front end. No write raises anything, not even a write
+// of a text box that has a Change: the logic raises that itself. A Change would run
+// one calculation, so the count of calculations tells whether one was raised.
 
 #include "form/fields.h"
 
@@ -21,21 +21,20 @@ struct Row {
     form::Field field;
     Write write;
     std::u16string_view text;
-    int changes;
 };
 
 inline constexpr std::array<Row, 11> rows{{
-    {"Текст1, another text", form::Field::Текст1, Write::Text, u"1,5", 1},
-    {"Текст1, the same text", form::Field::Текст1, Write::SameText, u"", 1},
-    {"Текст1, emptied", form::Field::Текст1, Write::Text, u"", 1},
-    {"Текст2, another text", form::Field::Текст2, Write::Text, u"250", 1},
-    {"Текст2, the same text", form::Field::Текст2, Write::SameText, u"", 1},
-    {"Текст3, no Change of its own", form::Field::Текст3, Write::Text, u"0,5", 0},
-    {"Комбо1 from code", form::Field::Комбо1, Write::ListText, u"8", 0},
-    {"Комбо5 from code", form::Field::Комбо5, Write::ListText, u"несущие конструкции", 0},
-    {"Комбо6 filled", form::Field::Комбо6, Write::Fill, u"", 0},
-    {"Метка13 caption", form::Field::Метка13, Write::Caption, u"Э50", 0},
-    {"picture", form::Field::Комбо2, Write::Joint, u"", 0},
+    {"Текст1, another text", form::Field::Текст1, Write::Text, u"1,5"},
+    {"Текст1, the same text", form::Field::Текст1, Write::SameText, u""},
+    {"Текст1, emptied", form::Field::Текст1, Write::Text, u""},
+    {"Текст2, another text", form::Field::Текст2, Write::Text, u"250"},
+    {"Текст2, the same text", form::Field::Текст2, Write::SameText, u""},
+    {"Текст3, no Change of its own", form::Field::Текст3, Write::Text, u"0,5"},
+    {"Комбо1 from code", form::Field::Комбо1, Write::ListText, u"8"},
+    {"Комбо5 from code", form::Field::Комбо5, Write::ListText, u"несущие конструкции"},
+    {"Комбо6 filled", form::Field::Комбо6, Write::Fill, u""},
+    {"Метка13 caption", form::Field::Метка13, Write::Caption, u"Э50"},
+    {"picture", form::Field::Комбо2, Write::Joint, u""},
 }};
 
 // Makes the row's write on the fields.

@@ -3,8 +3,8 @@
 
 #pragma once
 // The window's fields as a store of texts, for the logic's tests: it keeps every
-// field's text, the lists' items, the picture and the background, logs every write in
-// order, and raises Change as the contract says.
+// field's text, the lists' items, the picture and the background, and logs every write
+// in order. As the contract says, no write raises anything.
 
 #include "form/form.h"
 
@@ -25,7 +25,6 @@ public:
             texts[i] = std::u16string(name(form::Field(i)));
     }
 
-    form::Форма1 *logic = nullptr; // where Change is raised
     std::array<std::u16string, count> texts;
     std::array<std::vector<std::u16string>, count> items;
     std::optional<calc::Joint> joint;
@@ -41,8 +40,6 @@ public:
     {
         log(field, u" = ", text);
         at(field) = text;
-        if (logic && (field == form::Field::Текст1 || field == form::Field::Текст2))
-            logic->changed(field);
     }
     void setListText(form::Field field, std::u16string_view text) override
     {

@@ -14,11 +14,14 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 # Starts Xvfb with a screen of the given size (default 800x600) and exports DISPLAY.
+# An X server resets when its last client leaves, and refuses connections while it
+# does: a test that ends its program and starts the next one at once would meet it
+# resetting. This one never resets.
 start_x() {
-    Xvfb -displayfd 3 -screen 0 "${1:-800x600}x24" -nolisten tcp 3>"$work/display" 2>/dev/null &
+    Xvfb -displayfd 3 -noreset -screen 0 "${1:-800x600}x24" -nolisten tcp 3>"$work/display" \
+        2>/dev/null &
     xvfb=$!
-    for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
-    [ -s "$work/display" ] || fail "Xvfb did not start"
+    wait_until 60 test -s "$work/display" || fail "Xvfb did not start"
     export DISPLAY=":$(cat "$work/display")"
 }
 

@@ -118,12 +118,12 @@ int agree(HWND w)
 {
     FakeFields twin;
     form::Форма1 logic(twin, u",");
-    twin.logic = &logic;
     logic.Load();
     for (const Field list :
          {Field::Комбо5, Field::Комбо6, Field::Комбо1, Field::Комбо2, Field::Комбо3, Field::Комбо4})
         logic.picked(list, textOf(control(w, list)));
-    twin.setText(Field::Текст2, textOf(control(w, Field::Текст2)));
+    twin.at(Field::Текст2) = textOf(control(w, Field::Текст2));
+    logic.edited(Field::Текст2);
     compare(w, twin, "the texts on screen");
     return check::verdict();
 }
@@ -132,7 +132,6 @@ int walk(HWND w, unsigned seed, int steps)
 {
     FakeFields twin;
     form::Форма1 logic(twin, u",");
-    twin.logic = &logic;
     logic.Load();
     std::mt19937 random(seed);
     const auto below = [&random](std::size_t n) { return std::size_t(random() % n); };
@@ -164,14 +163,12 @@ int walk(HWND w, unsigned seed, int steps)
             what = "key " + std::to_string(int(key)) + " in the length";
             type(control(w, Field::Текст2), key);
             std::u16string &length = twin.at(Field::Текст2);
-            if (key == keyrule::backspace && !length.empty()) {
+            if (key == keyrule::backspace && !length.empty())
                 length.pop_back();
-                logic.changed(Field::Текст2);
-            } else if (key != keyrule::backspace &&
-                       keyrule::onlyMySymbols(key, keyrule::digits) != 0) {
+            else if (key != keyrule::backspace &&
+                     keyrule::onlyMySymbols(key, keyrule::digits) != 0)
                 length += key;
-                logic.changed(Field::Текст2);
-            }
+            logic.edited(Field::Текст2);
             break;
         }
         case 3: { // a deletion in a list or in the result
@@ -182,12 +179,8 @@ int walk(HWND w, unsigned seed, int steps)
             if (now.empty())
                 break;
             now.pop_back();
-            if (field == Field::Текст3) {
-                logic.resultEdited(now);
-            } else {
-                twin.at(field) = now;
-                logic.edited(field);
-            }
+            twin.at(field) = now;
+            logic.edited(field);
             break;
         }
         default: { // a paste over a whole field
@@ -198,13 +191,10 @@ int walk(HWND w, unsigned seed, int steps)
             HWND edit = editOf(control(w, field));
             SendMessageW(edit, EM_SETSEL, 0, -1);
             SendMessageW(edit, WM_PASTE, 0, 0);
-            // The paste replaces the whole text, an empty one too; a paste of the same
-            // text changes nothing either way.
+            // The paste replaces the whole text, an empty one too; one that leaves the
+            // text as it was is no edit.
             twin.at(field) = pasted;
-            if (field == Field::Текст2)
-                logic.changed(field);
-            else
-                logic.edited(field);
+            logic.edited(field);
             break;
         }
         }

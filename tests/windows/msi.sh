@@ -46,12 +46,21 @@ msiinfo export "$msi" LaunchCondition | grep -q "^NOT WIX_DOWNGRADE_DETECTED	Ð£Ð
 msiinfo extract "$msi" Icon.icon.ico | cmp -s - "$top/assets/icon.ico" || fail "the MSI's icon is not the program's"
 echo "msiinfo: $name $version, $publisher, $arch, code page 1251, icon and downgrade message"
 
-wine=${WINE:-$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)}
+. "$here/wine.sh"
+wine_programs x64
 # No menu entries for the desktop outside the prefix.
 WINEPREFIX="$(dirname "$msi")/wine-msi-$mode"
 export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 rm -rf "$WINEPREFIX"
-"$wine" wineboot --init >/dev/null 2>&1 || true
+# The prefix's processes end before the X server they draw on; a failed run leaves the
+# prefix to look into.
+cleanup() {
+    local pid
+    for pid in ${app:-} ${xvfb:-}; do kill "$pid" 2>/dev/null || true; done
+    wine_stop
+    rm -rf "$work"
+}
+wine_prefix
 drive="$WINEPREFIX/drive_c"
 # Where each architecture installs on 64-bit Windows.
 folder_of() { [ "$1" = x86 ] && echo "Program Files (x86)" || echo "Program Files"; }
@@ -103,7 +112,7 @@ if [ "$mode" = move ]; then
     [ -z "$(cd "$drive" && find . -iname 'electrode-calc*' -o -iname '*.lnk')" ] || fail "files are left"
     ! grep -qF "$name" <<<"$(entries)" || fail "an uninstall entry is left"
     echo "move: x86 to x64 and back, $version: one program, one entry; nothing left after"
-    "$(dirname "$(realpath "$wine")")/wineserver" -k 2>/dev/null || wineserver -k 2>/dev/null || true
+    wine_stop
     rm -rf "$WINEPREFIX"
     exit 0
 fi
@@ -175,10 +184,6 @@ msiexec /x "$work/newer.msi" || fail "the silent uninstall failed"
 [ -z "$(cd "$drive" && find . -iname '*.lnk')" ] || fail "a shortcut is left"
 ! grep -qF -e "$name" -e "$newer_code" -e "$code" <<<"$(entries)" || fail "an uninstall entry is left"
 echo "uninstall: no file, folder, shortcut or entry left"
-# The prefix's processes end before the X server they draw on; a failed run leaves the
-# prefix to look into.
-server=$(dirname "$(realpath "$wine")")/wineserver
-[ -x "$server" ] || server=wineserver
-"$server" -k 2>/dev/null || true
+wine_stop
 rm -rf "$WINEPREFIX"
 echo "MSI: all passed"

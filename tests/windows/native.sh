@@ -29,28 +29,30 @@ x86)
         if [ "$(id -u)" -eq 0 ]; then dpkg --add-architecture i386; else sudo dpkg --add-architecture i386; fi
     fi
     need_packages wine wine32:i386 binutils-mingw-w64-i686
-    wine=$(command -v wine)
-    objdump=i686-w64-mingw32-objdump
+    tools=i686-w64-mingw32
     export WINEARCH=win32
     ;;
 x64)
     need_packages wine64 binutils-mingw-w64-x86-64
-    wine=$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64)
-    objdump=x86_64-w64-mingw32-objdump
+    tools=x86_64-w64-mingw32
     ;;
 *) echo "usage: native.sh BIN-FOLDER x86|x64" >&2; exit 2 ;;
 esac
-need_packages fonts-wine xvfb xauth xdotool imagemagick x11-utils locales
+# Windows' faces, and the outline face Wine draws Microsoft Sans Serif in, as every
+# Windows has that face.
+need_packages fonts-wine fonts-liberation2 xvfb xauth xdotool imagemagick x11-utils locales \
+    python3
 need_locales ru_RU.UTF-8
 failed=0
 flunk() { echo "FAIL: $*" >&2; failed=$((failed + 1)); }
 exe="$bin/electrode-calc.exe"
+. "$here/../e2e/xserver.sh"
+. "$here/wine.sh"
+wine_programs "$arch"
 export WINE=$wine
 
-. "$here/../e2e/xserver.sh"
-
 # What the file holds.
-"$objdump" -p "$exe" >"$work/headers"
+"$tools-objdump" -p "$exe" >"$work/headers"
 python3 - "$here/imports.txt" "$arch" "$work/headers" <<'PY' || failed=$((failed + 1))
 import re, sys
 allowed = {}
@@ -84,10 +86,10 @@ if (major, minor) > (6, 1):
 print(f"electrode-calc.exe ({sys.argv[2]}): {sum(map(len, imports.values()))} imports from "
       f"{', '.join(sorted(imports))}, all Windows 7's; ASLR and DEP")
 PY
-found=$(strings -a "$exe" | grep -F -e "$top" -e "$(dirname "$bin")" -e "$HOME/" | head -n 3 || true)
+found=$("$tools-strings" -a "$exe" | grep -F -e "$top" -e "$(dirname "$bin")" -e "$HOME/" | head -n 3 || true)
 [ -z "$found" ] || flunk "electrode-calc.exe holds build-machine paths: $found"
 stripped=$(mktemp)
-"${objdump%objdump}strip" -o "$stripped" "$exe"
+"$tools-strip" -o "$stripped" "$exe"
 echo "electrode-calc.exe ($arch): $(stat -c %s "$stripped") bytes stripped"
 rm -f "$stripped"
 
@@ -106,22 +108,21 @@ fi
 # Large enough for the window at 200 %.
 start_x 1280x1024
 export WINEPREFIX=${WINEPREFIX:-$work/wine-$arch} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-"$wine" wineboot --init >/dev/null 2>&1 || true
-# Windows' own faces (fonts-wine), where Windows keeps them: Debian's Wine does not
-# look for them where the package puts them.
-fonts="$WINEPREFIX/drive_c/windows/Fonts"
-mkdir -p "$fonts"
-cp -u /usr/share/wine/fonts/* "$fonts/"
-wineserver=$(command -v wineserver || echo "$(dirname "$wine")/wineserver")
 # Wine's server ends before its prefix is removed.
 cleanup() {
     local pid
     for pid in ${app:-} ${xvfb:-}; do kill "$pid" 2>/dev/null || true; done
-    "$wineserver" -k 2>/dev/null || true
+    wine_stop
     rm -rf "$work"
 }
-as_windows() { "$wine" winecfg -v "$1" >/dev/null 2>&1; "$wineserver" -w; }
-logpixels() { "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1; }
+wine_prefix
+# A change of Windows version or of the screen's density reaches every program started
+# after it, on every Wine: the server starts afresh.
+as_windows() { "$wine" winecfg -v "$1" >/dev/null 2>&1; wine_restart; }
+logpixels() {
+    "$wine" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+    wine_restart
+}
 run() { (cd "$bin" && env LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 timeout 600 "$wine" "$@" | tr -d '\r'); }
 
 # A console program's verdict is its last line.

@@ -1,0 +1,52 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: The electrode-calc developers
+# Shared by the Windows tests and the start-up benchmark: Wine for one architecture, a
+# prefix of the caller's own with Windows' faces where Windows keeps them, and one Wine
+# server that lives from the prefix's making to the end, so that no program meets a
+# server on its way out. Needs WINEPREFIX set.
+# shellcheck shell=bash
+
+# Sets wine and wineserver for x86 (Wine's 32-bit half) or x64.
+wine_programs() { # x86|x64
+    case $1 in
+    x86) wine=$(command -v wine || echo /usr/bin/wine) ;;
+    *) wine=$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64) ;;
+    esac
+    wineserver=$(dirname "$(realpath "$wine")")/wineserver
+    [ -x "$wineserver" ] || wineserver=$(command -v wineserver || echo wineserver)
+}
+
+# Makes the prefix where it is missing, puts Windows' own faces (fonts-wine) where
+# Windows keeps them, since Debian's Wine does not look for them where the package puts
+# them, and starts the server that stays.
+wine_prefix() {
+    "$wine" wineboot --init >/dev/null 2>&1 || true
+    local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+    mkdir -p "$fonts"
+    cp -u /usr/share/wine/fonts/* "$fonts/"
+    wine_restart
+}
+
+# Ends every program of the prefix and its server, and starts a server that stays
+# until wine_stop. Wine 10 reads some settings (the screen's density among them) only
+# as its server starts.
+wine_restart() {
+    "$wineserver" -k 2>/dev/null || true
+    "$wineserver" -w 2>/dev/null || true
+    "$wineserver" -p
+    wine_server_up
+}
+
+# Waits until the server answers: a program of the prefix starts and ends.
+wine_server_up() {
+    local end=$((SECONDS + 60))
+    until "$wine" cmd /c exit >/dev/null 2>&1; do
+        [ "$SECONDS" -lt "$end" ] || { echo "FAIL: Wine's server did not start" >&2; return 1; }
+        sleep 0.2
+    done
+}
+
+wine_stop() {
+    "$wineserver" -k 2>/dev/null || true
+    "$wineserver" -w 2>/dev/null || true
+}
