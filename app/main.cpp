@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The electrode-calc developers
 
-#include "app/commandline.h"
 #include "app/displayguard.h"
-#include "app/platform/console.h"
 #include "app/fontpreload.h"
-#include "app/window/form.h"
+#include "app/options.h"
+#include "app/platform/console.h"
 #include "app/toolkittexts.h"
+#include "app/window/formwindow.h"
 
 #include <QApplication>
 #include <QTranslator>
@@ -16,7 +16,7 @@ int main(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    if (const auto text = commandline::answer(arguments, QLocale::system())) {
+    if (const auto text = options::answer(arguments, QLocale::system())) {
         console::print(*text);
         return 0;
     }
@@ -30,7 +30,7 @@ int main(int argc, char *argv[])
     QTranslator toolkitTexts;
     toolkittexts::install(toolkitTexts, QLocale::system());
     fonts.wait();
-    Форма1 form;
+    FormWindow form;
     form.Load();
     form.show();
     return app.exec();

@@ -8,6 +8,13 @@
 #include <cmath>
 #include <cstdint>
 #include <system_error>
+#if !defined(__cpp_lib_to_chars)
+#include <cerrno>
+#include <clocale>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#endif
 
 namespace numbers {
 
@@ -41,6 +48,115 @@ std::u16string replaced(std::u16string text, std::u16string_view from, std::u16s
     return text;
 }
 
+#if defined(__cpp_lib_to_chars)
+
+// A double from the longest prefix of [first, last) that is one.
+std::from_chars_result readDouble(const char *first, const char *last, double &value)
+{
+    return std::from_chars(first, last, value);
+}
+
+#else
+
+// A standard library without std::from_chars for floating point (libc++ before 20):
+// the same, on strtod. The prefix is matched here, as from_chars matches it: an
+// optional minus, digits with at most one point and at least one digit, an optional
+// exponent, or an infinity or a NaN; no white space, no plus and no hexadecimal, which
+// strtod would take. strtod then reads exactly that prefix, with the locale's decimal
+// point in place of ours.
+
+constexpr bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Whether [at, last) begins with the lower-case ASCII `word`, in either case.
+bool beginsWith(const char *at, const char *last, std::string_view word)
+{
+    if (std::size_t(last - at) < word.size())
+        return false;
+    for (const char w : word) {
+        const char c = *at++;
+        if (c != w && c != w - 'a' + 'A')
+            return false;
+    }
+    return true;
+}
+
+std::from_chars_result readDouble(const char *first, const char *last, double &value)
+{
+    const char *at = first;
+    const bool negative = at != last && *at == '-';
+    if (negative)
+        ++at;
+    if (beginsWith(at, last, "inf")) {
+        at += beginsWith(at + 3, last, "inity") ? 8 : 3;
+        value = negative ? -std::numeric_limits<double>::infinity()
+                         : std::numeric_limits<double>::infinity();
+        return {at, std::errc()};
+    }
+    if (beginsWith(at, last, "nan")) {
+        at += 3;
+        // "nan(" letters, digits and underscores ")", all or none of it.
+        if (at != last && *at == '(') {
+            const char *close = at + 1;
+            while (close != last &&
+                   (isDigit(*close) || *close == '_' || (*close >= 'a' && *close <= 'z') ||
+                    (*close >= 'A' && *close <= 'Z')))
+                ++close;
+            if (close != last && *close == ')')
+                at = close + 1;
+        }
+        value = negative ? -std::numeric_limits<double>::quiet_NaN()
+                         : std::numeric_limits<double>::quiet_NaN();
+        return {at, std::errc()};
+    }
+    std::size_t digits = 0;
+    for (; at != last && isDigit(*at); ++at)
+        ++digits;
+    const char *point = nullptr;
+    if (at != last && *at == '.') {
+        point = at++;
+        for (; at != last && isDigit(*at); ++at)
+            ++digits;
+    }
+    if (digits == 0)
+        return {first, std::errc::invalid_argument};
+    // An exponent only with its digits; "1e" and "1e+" are the number 1 and the rest.
+    if (at != last && (*at == 'e' || *at == 'E')) {
+        const char *power = at + 1;
+        if (power != last && (*power == '+' || *power == '-'))
+            ++power;
+        if (power != last && isDigit(*power)) {
+            while (power != last && isDigit(*power))
+                ++power;
+            at = power;
+        }
+    }
+    // The magnitude, terminated, with the decimal point strtod reads in the current
+    // locale. The sign is put on afterwards: musl rounds some negative texts between
+    // zero and the least subnormal towards zero, where the same positive text rounds
+    // to nearest.
+    const char *magnitude = negative ? first + 1 : first;
+    std::string text(magnitude, at);
+    const char *decimalPoint = std::localeconv()->decimal_point;
+    if (point && std::strcmp(decimalPoint, ".") != 0)
+        text.replace(std::size_t(point - magnitude), 1, decimalPoint);
+    char *end = nullptr;
+    errno = 0;
+    const double parsed = std::strtod(text.c_str(), &end);
+    if (end != text.c_str() + text.size())
+        return {first, std::errc::invalid_argument};
+    // Out of range: an overflow, or a non-zero number that underflows to zero. Some C
+    // libraries report ERANGE for a subnormal result too; that is a number.
+    if (errno == ERANGE && (parsed == 0 || parsed == HUGE_VAL))
+        return {at, std::errc::result_out_of_range};
+    value = negative ? -parsed : parsed;
+    return {at, std::errc()};
+}
+
+#endif
+
 // An ASCII number with a point: the whole text, nothing else.
 std::optional<double> parseAscii(std::u16string_view text)
 {
@@ -72,7 +188,7 @@ std::optional<double> parseAscii(std::u16string_view text)
         return std::nullopt;
     double value = 0;
     const char *end = number.data() + number.size();
-    const auto [stop, error] = std::from_chars(number.data(), end, value);
+    const auto [stop, error] = readDouble(number.data(), end, value);
     // Out of range covers both an overflow and a non-zero number that underflows to zero.
     if (error != std::errc() || stop != end || !std::isfinite(value))
         return std::nullopt;
@@ -84,6 +200,8 @@ std::optional<double> parseAscii(std::u16string_view text)
 // returned as the double nearest to that text, any other value as it is.
 double tiesAwayFromZero(double value)
 {
+    if (!std::isfinite(value))
+        return value;
     const double magnitude = std::fabs(value);
     // d.dddddddddddddddde±x: 17 significant digits, correctly rounded.
     char near[40];
@@ -112,7 +230,7 @@ double tiesAwayFromZero(double value)
     std::from_chars(power, exactEnd, exponent);
     const std::string text = std::to_string(digits + 1) + 'e' + std::to_string(exponent - 14);
     double rounded = 0;
-    std::from_chars(text.data(), text.data() + text.size(), rounded);
+    readDouble(text.data(), text.data() + text.size(), rounded);
     return value < 0 ? -rounded : rounded;
 }
 
@@ -129,6 +247,9 @@ std::u16string fromDouble(double value, std::u16string_view separator)
 {
     if (value == 0.0)
         value = 0.0; // folds -0 into 0
+    // Whatever its payload: the standard libraries name some ("nan(snan)", "-nan(ind)").
+    if (std::isnan(value))
+        return std::signbit(value) ? u"-nan" : u"nan";
     const double written = tiesAwayFromZero(value);
     char buffer[32];
     const auto result =

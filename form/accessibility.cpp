@@ -3,6 +3,8 @@
 
 #include "form/accessibility.h"
 
+#include "form/definition.h"
+
 namespace accessibility {
 
 namespace {
@@ -34,6 +36,37 @@ std::u16string nameFromCaption(std::u16string_view caption)
         name += c;
     }
     return name;
+}
+
+std::u16string nameOf(std::size_t row)
+{
+    using definition::controls;
+    const definition::Control &c = controls[row];
+    for (const definition::Caption &pair : definition::captions)
+        if (pair.field == row)
+            return nameFromCaption(controls[pair.caption].text);
+    if (c.role == definition::Role::Picture)
+        return std::u16string(pictureName);
+    if (!definition::isShown(c))
+        return {};
+    if (c.kind == definition::Kind::Label && definition::fieldAt(row))
+        return {};
+    return nameFromCaption(c.text);
+}
+
+std::u16string nameShowing(std::size_t row, std::u16string_view shown)
+{
+    std::u16string name = nameOf(row);
+    if (shown.empty())
+        return name;
+    switch (definition::controls[row].role) {
+    case definition::Role::ValueBox:
+        return name + u": " + std::u16string(shown);
+    case definition::Role::Picture:
+        return name + u' ' + std::u16string(shown);
+    default:
+        return name;
+    }
 }
 
 std::u16string jointDescription(calc::Joint joint)

@@ -6,16 +6,32 @@
 #include "calc/mass.h"
 #include "calc/numbers.h"
 #include "catalogue/catalogue.h"
+#include "form/definition.h"
 #include "form/handlers.h"
 #include "form/keyrule.h"
+#include "form/lists.h"
 
 #include <utility>
+#include <vector>
 
 namespace form {
 
 Форма1::Форма1(Fields &fields, std::u16string_view separator)
     : fields_(fields), separator_(separator)
-{}
+{
+    for (std::size_t i = 0; i < fieldCount; ++i) {
+        const Field field = Field(i);
+        known_[i] = fields_.text(field);
+        if (!isList(field))
+            continue;
+        const std::vector<std::u16string> items = itemsOf(field);
+        if (items.empty())
+            continue;
+        const std::vector<std::u16string_view> views(items.begin(), items.end());
+        fields_.fillList(field, views);
+        fields_.setListText(field, known_[i]);
+    }
+}
 
 void Форма1::Load()
 {
@@ -36,6 +52,26 @@ void Форма1::Load()
 char16_t Форма1::OnlyMySymbols(const char16_t &keyCode, std::u16string_view allowed)
 {
     return keyrule::onlyMySymbols(keyCode, allowed);
+}
+
+char16_t Форма1::KeyPress(Field field, char16_t keyCode)
+{
+    const definition::FieldRule *rule = definition::ruleOf(field);
+    return rule ? OnlyMySymbols(keyCode, rule->allowed) : 0;
+}
+
+bool Форма1::takesWhole(Field field, std::u16string_view text)
+{
+    for (const char16_t c : text)
+        if (c == keyrule::backspace || KeyPress(field, c) == 0)
+            return false;
+    return true;
+}
+
+bool Форма1::takesPastes(Field field)
+{
+    const definition::FieldRule *rule = definition::ruleOf(field);
+    return rule && rule->pastes == definition::Pastes::Taken;
 }
 
 void Форма1::Область()
@@ -136,8 +172,8 @@ void Форма1::edited(Field field)
     if (now == known)
         return;
     if (field == Field::Текст3) {
-        setText(field, keyrule::remainsAfterDeleting(now, computed_) ? std::u16string_view()
-                                                                      : computed_);
+        setText(field,
+                keyrule::remainsAfterDeleting(now, computed_) ? std::u16string_view() : computed_);
         return;
     }
     known = std::move(now);

@@ -17,7 +17,9 @@ namespace form {
 class Форма1
 {
 public:
-    // `separator`: the user's decimal separator, as the front end's locale has it.
+    // `separator`: the user's decimal separator, as the front end's locale has it. The
+    // fields are the controls as the definition made them, with their stored texts;
+    // the lists get their items here, after their stored texts, which stay.
     Форма1(Fields &fields, std::u16string_view separator);
 
     // Start values and the first calculation; runs once, before the window is shown.
@@ -42,6 +44,16 @@ public:
     // - The result field shows the computed mass or nothing: a deletion empties it
     //   whole, anything else is taken back.
     void edited(Field field);
+
+    // A character typed into a list or a text box (its KeyPress): the key code that the
+    // field's rule leaves, 0 where the field drops it.
+    static char16_t KeyPress(Field field, char16_t keyCode);
+    // Whether text that arrives whole without keys (an input method's result, dictation,
+    // a correction) may enter the field: only if each of its characters would pass the
+    // field's KeyPress, backspace excluded.
+    static bool takesWhole(Field field, std::u16string_view text);
+    // Whether the field takes text pasted or dropped into it, as it is.
+    static bool takesPastes(Field field);
 
     // How many times the mass has been calculated since the window was made.
     int calculations() const { return calculations_; }

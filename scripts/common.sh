@@ -11,7 +11,7 @@ build="$top/build"
 need_packages() {
     local missing=()
     for p in "$@"; do
-        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep 'install ok installed' >/dev/null || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "Installing: ${missing[*]}"
@@ -31,7 +31,7 @@ need_packages() {
 need_locales() {
     local missing=()
     for l in "$@"; do
-        locale -a 2>/dev/null | grep -qix "${l/UTF-8/utf8}" || missing+=("$l")
+        locale -a 2>/dev/null | grep -ix "${l/UTF-8/utf8}" >/dev/null || missing+=("$l")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     local sudo=()

@@ -3,7 +3,7 @@
 
 // How long one recalculation takes: the mass with its writes to the result field.
 
-#include "app/window/form.h"
+#include "app/window/formwindow.h"
 
 #include <QComboBox>
 #include <QTest>
@@ -19,7 +19,7 @@ private Q_SLOTS:
 
 void BenchRecalculation::recalculation()
 {
-    Форма1 form(QLocale(QLocale::Russian, QLocale::Russia));
+    FormWindow form(QLocale(QLocale::Russian, QLocale::Russia));
     form.Load();
     QBENCHMARK {
         form.AA();
@@ -28,7 +28,7 @@ void BenchRecalculation::recalculation()
 
 void BenchRecalculation::recalculationWithPictureChange()
 {
-    Форма1 form(QLocale(QLocale::Russian, QLocale::Russia));
+    FormWindow form(QLocale(QLocale::Russian, QLocale::Russia));
     form.Load();
     auto *joint = form.findChild<QComboBox *>(QStringLiteral("Комбо2"));
     int i = 0;

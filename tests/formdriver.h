@@ -6,7 +6,7 @@
 // through the window, composes with an input method, drops and pastes, and reads what
 // the fields show.
 
-#include "app/window/form.h"
+#include "app/window/formwindow.h"
 #include "app/window/qtext.h"
 #include "calc/mass.h"
 #include "catalogue/catalogue.h"
@@ -168,8 +168,14 @@ public:
         using qtext::toQt;
         const catalogue::Brand *brand =
             catalogue::findBrand(fromQt(text(QStringLiteral("Комбо6"))));
-        if (text(QStringLiteral("Метка13")) != (brand ? toQt(brand->type) : QString()))
+        const QString type = brand ? toQt(brand->type) : QString();
+        if (text(QStringLiteral("Метка13")) != type)
             return QStringLiteral("type");
+        // A screen reader reads the type by its caption and the value it shows.
+        if (get<QLabel>(QStringLiteral("Метка13"))->accessibleName() !=
+            (type.isEmpty() ? QStringLiteral("Тип электрода")
+                            : QStringLiteral("Тип электрода: ") + type))
+            return QStringLiteral("type's name");
         if (text(QStringLiteral("Текст1")) != (brand ? toQt(brand->coefficient) : QString()))
             return QStringLiteral("coefficient");
         const auto description = catalogue::areaDescription(fromQt(text(QStringLiteral("Комбо5"))));
@@ -178,6 +184,8 @@ public:
         const QString joint = text(QStringLiteral("Комбо2"));
         if (calc::jointFromText(fromQt(joint)) &&
             (!pictureIs(joint) ||
+             get<QLabel>(QStringLiteral("Рисунок1"))->accessibleName() !=
+                 QStringLiteral("Чертеж соединения ") + joint ||
              get<QLabel>(QStringLiteral("Рисунок1"))->accessibleDescription() !=
                  QStringLiteral("Тип соединения ") + joint))
             return QStringLiteral("picture");
@@ -204,5 +212,5 @@ public:
     }
 
     const QLocale locale;
-    Форма1 form;
+    FormWindow form;
 };

@@ -4,11 +4,10 @@
 // The window as it is created, before Load: its controls, their kinds, containers,
 // geometry, stored texts and item lists, the look, the fonts and the tab order.
 
-#include "app/window/accessibility.h"
-#include "app/window/definition.h"
-#include "app/window/form.h"
+#include "app/window/formwindow.h"
 #include "app/window/look.h"
 #include "app/window/qtext.h"
+#include "form/definition.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -57,7 +56,7 @@ namespace {
 
 const QLocale ru(QLocale::Russian, QLocale::Russia);
 
-QWidget *find(Форма1 &form, const QString &name)
+QWidget *find(FormWindow &form, const QString &name)
 {
     return form.findChild<QWidget *>(name);
 }
@@ -66,7 +65,7 @@ QWidget *find(Форма1 &form, const QString &name)
 
 void TstDefinition::window()
 {
-    Форма1 form(ru);
+    FormWindow form(ru);
     QCOMPARE(form.objectName(), QStringLiteral("Форма1"));
     QCOMPARE(form.windowTitle(), QStringLiteral("Орвела"));
     QCOMPARE(form.size(), QSize(447, 408));
@@ -136,7 +135,7 @@ void TstDefinition::control()
     QFETCH(QRect, geometry);
     QFETCH(QString, text);
 
-    Форма1 form(ru);
+    FormWindow form(ru);
     QWidget *w = find(form, name);
     QVERIFY(w);
     if (className == QLatin1String("QWidget"))
@@ -181,7 +180,7 @@ void TstDefinition::items()
 {
     QFETCH(QString, name);
     QFETCH(QStringList, items);
-    Форма1 form(ru);
+    FormWindow form(ru);
     auto *combo = form.findChild<QComboBox *>(name);
     QStringList actual;
     for (int i = 0; i < combo->count(); ++i)
@@ -195,7 +194,7 @@ void TstDefinition::items()
 
 void TstDefinition::hiddenControls()
 {
-    Форма1 form(ru);
+    FormWindow form(ru);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     auto *coefficient = find(form, QStringLiteral("Текст1"));
@@ -230,7 +229,7 @@ void TstDefinition::captionsFit()
 {
     QFETCH(QString, name);
     QFETCH(int, lines);
-    Форма1 form(ru);
+    FormWindow form(ru);
     auto *label = form.findChild<QLabel *>(name);
     QString text = label->text();
     if (name == QStringLiteral("Метка10"))
@@ -291,7 +290,7 @@ void TstDefinition::look()
     QFETCH(QString, name);
     QFETCH(int, role);
     QFETCH(QColor, colour);
-    Форма1 form(ru);
+    FormWindow form(ru);
     form.Load();
     QCOMPARE(find(form, name)->palette().color(QPalette::ColorRole(role)), colour);
     QCOMPARE(form.palette().color(QPalette::Window), QColor(255, 255, 215));
@@ -317,7 +316,7 @@ void TstDefinition::look()
 
 void TstDefinition::doubleRule()
 {
-    Форма1 form(ru);
+    FormWindow form(ru);
     QWidget *upper = find(form, QStringLiteral("Строка2"));
     QWidget *lower = find(form, QStringLiteral("Строка1"));
     QCOMPARE(lower->y() - upper->y(), 3);
@@ -348,7 +347,7 @@ void TstDefinition::ownColours()
     QFETCH(QPalette, scheme);
     const QPalette desktop = QApplication::palette();
     const auto shot = [] {
-        Форма1 form(ru);
+        FormWindow form(ru);
         form.Load();
         return form.grab().toImage();
     };
@@ -356,7 +355,7 @@ void TstDefinition::ownColours()
 
     QApplication::setPalette(scheme);
     const QImage madeUnderScheme = shot();
-    Форма1 form(ru);
+    FormWindow form(ru);
     form.Load();
     QApplication::setPalette(scheme);
     const QImage schemeChangedLater = form.grab().toImage();
@@ -378,7 +377,7 @@ void TstDefinition::ownColours()
 void TstDefinition::ownStyle()
 {
     QApplication::setStyle(QStringLiteral("Windows"));
-    Форма1 form(ru);
+    FormWindow form(ru);
     QCOMPARE(QApplication::style()->name(), QStringLiteral("fusion"));
     QCOMPARE(form.style()->name(), QStringLiteral("fusion"));
 }
@@ -391,7 +390,7 @@ void TstDefinition::popupsUseTheWindowFace()
     const QFont themes(QStringLiteral("DejaVu Serif"), 20);
     for (const char *kind : {"QComboMenuItem", "QAbstractItemView", "QListView", "QMenu"})
         QApplication::setFont(themes, kind);
-    Форма1 form(ru);
+    FormWindow form(ru);
     form.Load();
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -407,7 +406,7 @@ void TstDefinition::popupsUseTheWindowFace()
 // The picture box takes the focus, and shows it: a mark inside its border.
 void TstDefinition::pictureBoxMarksItsFocus()
 {
-    Форма1 form(ru);
+    FormWindow form(ru);
     form.Load();
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form) || QTest::qWaitForWindowExposed(&form));
@@ -429,7 +428,7 @@ void TstDefinition::pictureBoxMarksItsFocus()
 // test expects (a sans-serif face, where one fits).
 void TstDefinition::windowsFaceFirst()
 {
-    Форма1 form(ru);
+    FormWindow form(ru);
     QString expected;
     for (const char *name : {"MS Sans Serif", "Microsoft Sans Serif", "Liberation Sans", "Arimo",
                              "DejaVu Sans Condensed"}) {
@@ -477,7 +476,7 @@ void TstDefinition::panose()
 
 void TstDefinition::tabOrder()
 {
-    Форма1 form(ru);
+    FormWindow form(ru);
     form.Load();
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -496,9 +495,9 @@ void TstDefinition::tabOrder()
 
 void TstDefinition::accessibleNames_data()
 {
-    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("buddyOf"); // the caption whose buddy the field is, if any
+    QTest::addColumn<QString>("buddyOf"); // the caption whose buddy the control is, if any
     QTest::newRow("leg") << "Комбо1"
                          << "Катет шва"
                          << "Метка1";
@@ -517,8 +516,9 @@ void TstDefinition::accessibleNames_data()
     QTest::newRow("brand") << "Комбо6"
                            << "Марка электрода"
                            << "Метка11";
+    // The type is read by its caption and the value it shows.
     QTest::newRow("type") << "Метка13"
-                          << "Тип электрода"
+                          << "Тип электрода: Э46"
                           << "";
     QTest::newRow("length") << "Текст2"
                             << "Общая длина сварных швов, мм"
@@ -527,23 +527,46 @@ void TstDefinition::accessibleNames_data()
                             << "Масса электродов, кг"
                             << "Метка5";
     QTest::newRow("picture") << "Рисунок1"
-                             << "Чертеж соединения"
+                             << "Чертеж соединения Н1"
                              << "";
+    // The captions are read without their leader dots, the title as it is written; the
+    // area's description is read by its own text.
+    QTest::newRow("leg caption") << "Метка1"
+                                 << "Катет шва"
+                                 << "";
+    QTest::newRow("joint caption") << "Метка2"
+                                   << "Тип соединения"
+                                   << "";
+    QTest::newRow("result caption") << "Метка5"
+                                    << "Масса электродов, кг"
+                                    << "";
+    QTest::newRow("title") << "Метка6"
+                           << "Ориентировочный расчет электродов"
+                           << "";
+    QTest::newRow("area description") << "Метка10"
+                                      << ""
+                                      << "";
 }
 
 void TstDefinition::accessibleNames()
 {
-    QFETCH(QString, field);
+    QFETCH(QString, control);
     QFETCH(QString, name);
     QFETCH(QString, buddyOf);
-    Форма1 form(ru);
+    FormWindow form(ru);
     form.Load();
-    QWidget *w = find(form, field);
+    QWidget *w = find(form, control);
     QCOMPARE(w->accessibleName(), name);
+    // An editable list's edit field, where the focus is, is read by the list's name.
+    if (auto *list = qobject_cast<QComboBox *>(w))
+        QCOMPARE(list->lineEdit()->accessibleName(), name);
     if (!buddyOf.isEmpty())
         QCOMPARE(form.findChild<QLabel *>(buddyOf)->buddy(), w);
-    if (field == QStringLiteral("Рисунок1"))
+    if (control == QStringLiteral("Рисунок1"))
         QCOMPARE(w->accessibleDescription(), QStringLiteral("Тип соединения Н1"));
+    // The type's value is in its name alone, so that it is not read twice.
+    if (control == QStringLiteral("Метка13"))
+        QCOMPARE(w->accessibleDescription(), QString());
 }
 
 QTEST_MAIN(TstDefinition)

@@ -387,7 +387,7 @@ void TstKeys::toolkitTextsInRussian()
 
 void TstKeys::onlyMySymbols()
 {
-    Форма1 form(ru);
+    FormWindow form(ru);
     const char16_t comma = u',', point = u'.', backspace = 8, zero = 0;
     QCOMPARE(form.OnlyMySymbols(comma, u"1234567890,"), comma);
     QCOMPARE(form.OnlyMySymbols(point, u"1234567890,"), char16_t(0));

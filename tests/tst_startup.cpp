@@ -52,7 +52,7 @@ const QLocale fa(QLocale::Persian, QLocale::Iran);
 
 void TstStartup::storedTextsBeforeLoad()
 {
-    Форма1 form(ru);
+    FormWindow form(ru);
     QCOMPARE(form.findChild<QComboBox *>(QStringLiteral("Комбо6"))->currentText(),
              QStringLiteral("Комбо6"));
     QCOMPARE(form.findChild<QLabel *>(QStringLiteral("Метка10"))->text(),
@@ -190,6 +190,7 @@ void TstStartup::pickBrand()
     QVERIFY(d.pick("Комбо5", area));
     QVERIFY(d.pick("Комбо6", brand));
     QCOMPARE(d.text("Метка13"), type);
+    QCOMPARE(d.get<QLabel>("Метка13")->accessibleName(), QStringLiteral("Тип электрода: ") + type);
     QCOMPARE(d.text("Текст1"), coefficient);
     QCOMPARE(d.result(), result);
 }
@@ -261,6 +262,8 @@ void TstStartup::drawingFollowsJoint()
     QCOMPARE(d.text("Комбо1"), leg);
     QVERIFY(d.pick("Комбо2", joint));
     QVERIFY(d.pictureIs(joint));
+    QCOMPARE(d.get<QLabel>("Рисунок1")->accessibleName(),
+             QStringLiteral("Чертеж соединения ") + joint);
     QCOMPARE(d.get<QLabel>("Рисунок1")->accessibleDescription(),
              QStringLiteral("Тип соединения ") + joint);
     QCOMPARE(d.staleOutput(), QString());
@@ -292,11 +295,13 @@ void TstStartup::lengthEdits()
 
 // A user's edit of a list's text applies like a pick: backspace, delete, paste, drop
 // and the selection's middle click alike. A text that names nothing has no mass, an
-// area that names none no description, a brand that names none no type.
+// area that names none no description, a brand that names none no type. The result
+// takes no middle click, and the mouse selects its whole text with a triple click, as
+// in any box.
 void TstStartup::listEditsRecompute_data()
 {
     QTest::addColumn<QString>("list");
-    QTest::addColumn<QString>("how");  // backspace, delete, paste, drop, middle
+    QTest::addColumn<QString>("how");  // backspace, delete, paste, drop, middle, triple click
     QTest::addColumn<QString>("text"); // pasted, dropped or selected
     QTest::addColumn<QString>("edited");
     QTest::addColumn<QString>("type");
@@ -352,6 +357,18 @@ void TstStartup::listEditsRecompute_data()
                                       << "-0"
                                       << "Э46"
                                       << "0";
+    QTest::newRow("result middle click") << "Текст3"
+                                         << "middle"
+                                         << "0,5"
+                                         << "0,226"
+                                         << "Э46"
+                                         << "0,226";
+    QTest::newRow("result selected by a triple click") << "Текст3"
+                                                       << "triple click"
+                                                       << "0,226"
+                                                       << "0,226"
+                                                       << "Э46"
+                                                       << "0,226";
 }
 
 void TstStartup::listEditsRecompute()
@@ -377,14 +394,20 @@ void TstStartup::listEditsRecompute()
         edit->clear();
         d.drop(list, text);
     } else if (how == QStringLiteral("middle")) {
-        // The X selection's middle click: where there is no selection clipboard, the
-        // same paste from it.
-        edit->clear();
+        // The X selection's middle click: where there is no selection clipboard, a field
+        // that takes pastes gets the same paste from it; the result gets the click.
+        const bool takesPastes = edit->acceptDrops();
+        if (takesPastes)
+            edit->clear();
         QGuiApplication::clipboard()->setText(text, QClipboard::Selection);
-        if (QGuiApplication::clipboard()->supportsSelection())
+        if (QGuiApplication::clipboard()->supportsSelection() || !takesPastes)
             QTest::mouseClick(edit, Qt::MiddleButton, {}, edit->rect().center());
         else
             edit->insert(text);
+    } else if (how == QStringLiteral("triple click")) {
+        QTest::mouseDClick(edit, Qt::LeftButton, {}, edit->rect().center());
+        QTest::mouseClick(edit, Qt::LeftButton, {}, edit->rect().center());
+        QCOMPARE(edit->selectedText(), text);
     }
     QCOMPARE(d.text(list), edited);
     QCOMPARE(d.text("Метка13"), type);

@@ -19,7 +19,7 @@ void TstSystemLocale::startTexts()
     const QLocale system = QLocale::system();
     qInfo("system locale %s, decimal separator '%s'", qPrintable(system.name()),
           qPrintable(system.decimalPoint()));
-    Форма1 form;
+    FormWindow form;
     form.Load();
     const auto text = [&](const char *name) {
         return form.findChild<QLineEdit *>(QString::fromUtf8(name))->text();

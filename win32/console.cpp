@@ -3,6 +3,8 @@
 
 #include "win32/console.h"
 
+#include "form/definition.h"
+
 #include <windows.h>
 
 #include <string>
@@ -32,6 +34,17 @@ void print(std::u16string_view text)
     WideCharToMultiByte(CP_UTF8, 0, reinterpret_cast<const wchar_t *>(text.data()),
                         int(text.size()), utf8.data(), bytes, nullptr, nullptr);
     WriteFile(out, utf8.data(), DWORD(utf8.size()), &written, nullptr);
+}
+
+void report(std::u16string_view text)
+{
+    print(text);
+    std::wstring shown = std::wstring(reinterpret_cast<const wchar_t *>(text.data()), text.size());
+    while (!shown.empty() && shown.back() == L'\n')
+        shown.pop_back();
+    const std::wstring title(reinterpret_cast<const wchar_t *>(definition::formTitle.data()),
+                             definition::formTitle.size());
+    MessageBoxW(nullptr, shown.c_str(), title.c_str(), MB_OK | MB_ICONERROR | MB_SETFOREGROUND);
 }
 
 } // namespace console

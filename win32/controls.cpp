@@ -3,12 +3,10 @@
 
 #include "win32/controls.h"
 
-#include "form/lists.h"
 #include "win32/picture.h"
 #include "win32/text.h"
 
 #include <algorithm>
-#include <numeric>
 
 using definition::Align;
 using definition::Container;
@@ -16,24 +14,6 @@ using definition::Control;
 using definition::Kind;
 
 namespace controls {
-
-std::size_t rowOf(std::u16string_view name)
-{
-    for (std::size_t row = 0; row < count; ++row)
-        if (definition::controls[row].name == name)
-            return row;
-    return count;
-}
-
-bool fieldAt(std::size_t row, form::Field &field)
-{
-    for (std::size_t i = 0; i < form::fieldCount; ++i)
-        if (definition::controls[row].name == form::nameOf(form::Field(i))) {
-            field = form::Field(i);
-            return true;
-        }
-    return false;
-}
 
 namespace {
 
@@ -55,8 +35,8 @@ Made madeOf(const Control &c)
     case Kind::Frame:
         return {L"BUTTON", BS_GROUPBOX, 0};
     case Kind::Label:
-        // The type is a value in a box of its own: opaque, with a flat border.
-        if (c.name == u"Метка13")
+        // A value in a box of its own: opaque, with a flat border.
+        if (c.role == definition::Role::ValueBox)
             return {L"STATIC", SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX | WS_BORDER, 0};
         return {L"STATIC", align | SS_NOPREFIX, 0};
     case Kind::Text:
@@ -78,6 +58,21 @@ int heightOf(std::size_t row, const RECT &r)
 {
     const int height = r.bottom - r.top;
     return definition::controls[row].kind == Kind::Combo ? height * 10 : height;
+}
+
+// Gives a list the closed height of its place `r`: its edit field's item height and
+// its frame, which is the same for every list and is measured on the first (`frame`
+// -1) and returned.
+int fit(HWND list, const RECT &r, int frame)
+{
+    if (frame < 0) {
+        SendMessageW(list, CB_SETITEMHEIGHT, WPARAM(-1), 1);
+        RECT closed;
+        GetWindowRect(list, &closed);
+        frame = (closed.bottom - closed.top) - 1;
+    }
+    SendMessageW(list, CB_SETITEMHEIGHT, WPARAM(-1), std::max(1, int(r.bottom - r.top) - frame));
+    return frame;
 }
 
 } // namespace
@@ -102,9 +97,10 @@ RECT placeOf(std::size_t row, int dpi)
     return r;
 }
 
-Windows create(HWND parent, HINSTANCE instance, int dpi)
+Windows create(HWND parent, HINSTANCE instance, int dpi, HFONT face, HFONT title)
 {
     Windows made{};
+    int frame = -1;
     for (std::size_t row = 0; row < count; ++row) {
         const Control &c = definition::controls[row];
         const Made how = madeOf(c);
@@ -115,27 +111,15 @@ Windows create(HWND parent, HINSTANCE instance, int dpi)
                                     WS_CHILD | shown | how.style, r.left, r.top, r.right - r.left,
                                     heightOf(row, r), parent,
                                     reinterpret_cast<HMENU>(INT_PTR(idOf(row))), instance, nullptr);
-        // A list's items, added after its stored text, which stays the list's text.
-        form::Field field;
-        if (c.kind == Kind::Combo && fieldAt(row, field)) {
-            for (const std::u16string &item : form::itemsOf(field))
-                SendMessageW(made[row], CB_ADDSTRING, 0, LPARAM(wintext::wide(item).c_str()));
-            SetWindowTextW(made[row], text.c_str());
-        }
+        // Its face at once, and a list its height in it: each is laid out once more only.
+        SendMessageW(made[row], WM_SETFONT,
+                     WPARAM(c.role == definition::Role::Title ? title : face), FALSE);
+        if (c.kind == Kind::Combo)
+            frame = fit(made[row], r, frame);
     }
-    // The tab order is the order of the siblings: the defined tab indices first, the
-    // controls without one after them.
-    std::array<std::size_t, count> order;
-    std::iota(order.begin(), order.end(), std::size_t(0));
-    std::stable_sort(order.begin(), order.end(), [](std::size_t a, std::size_t b) {
-        const auto key = [](std::size_t r) {
-            const int t = definition::controls[r].tabIndex;
-            return t == definition::noTabStop ? int(count) + 1000 : t;
-        };
-        return key(a) < key(b);
-    });
+    // The tab order is the order of the siblings.
     HWND after = HWND_TOP;
-    for (const std::size_t row : order) {
+    for (const std::size_t row : definition::tabOrder) {
         SetWindowPos(made[row], after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         after = made[row];
     }
@@ -144,22 +128,10 @@ Windows create(HWND parent, HINSTANCE instance, int dpi)
 
 void fitLists(const Windows &made, int dpi)
 {
-    // A list's closed height is its edit field's item height and its frame, the same
-    // for every list: measured on one.
     int frame = -1;
-    for (std::size_t row = 0; row < count; ++row) {
-        if (definition::controls[row].kind != Kind::Combo)
-            continue;
-        const RECT r = placeOf(row, dpi);
-        if (frame < 0) {
-            SendMessageW(made[row], CB_SETITEMHEIGHT, WPARAM(-1), 1);
-            RECT closed;
-            GetWindowRect(made[row], &closed);
-            frame = (closed.bottom - closed.top) - 1;
-        }
-        SendMessageW(made[row], CB_SETITEMHEIGHT, WPARAM(-1),
-                     std::max(1, int(r.bottom - r.top) - frame));
-    }
+    for (std::size_t row = 0; row < count; ++row)
+        if (definition::controls[row].kind == Kind::Combo)
+            frame = fit(made[row], placeOf(row, dpi), frame);
 }
 
 void layout(const Windows &made, int dpi)

@@ -24,15 +24,6 @@ constexpr int idOf(std::size_t row)
     return firstId + int(row);
 }
 
-// The row of the named control, or of a field's, in the definition.
-std::size_t rowOf(std::u16string_view name);
-inline std::size_t rowOf(form::Field field)
-{
-    return rowOf(form::nameOf(field));
-}
-// The field a row holds, if it is one of the fields.
-bool fieldAt(std::size_t row, form::Field &field);
-
 // A length of the definition, in twips, in pixels at `dpi`.
 inline int scaled(int twips, int dpi)
 {
@@ -42,8 +33,9 @@ inline int scaled(int twips, int dpi)
 using Windows = std::array<HWND, count>;
 
 // Makes every control as a child of `parent`, in the defined order, each hidden or
-// shown as defined and placed for `dpi`, and puts them in the defined tab order.
-Windows create(HWND parent, HINSTANCE instance, int dpi);
+// shown as defined, with its stored text and its face (`title` for the title, `face`
+// for the others), placed for `dpi`, and puts them in the defined tab order.
+Windows create(HWND parent, HINSTANCE instance, int dpi, HFONT face, HFONT title);
 
 // Sizes the lists' edit fields to their defined height, in the face they were given.
 void fitLists(const Windows &made, int dpi);

@@ -81,24 +81,36 @@ void Win32Fields::fillList(Field field, std::span<const std::u16string_view> ite
 
 void Win32Fields::setCaption(Field field, std::u16string_view caption)
 {
-    HWND label = control(field);
-    wintext::setTextOf(label, caption);
-    // The type is a value, not a caption: a screen reader reads it as the description
-    // of the label that names it.
-    if (field == Field::Метка13)
-        winaccessibility::describe(label, caption);
+    wintext::setTextOf(control(field), caption);
+    nameValues();
 }
 
 void Win32Fields::showJoint(calc::Joint joint)
 {
-    const std::size_t image = controls::rowOf(definition::jointImages[std::size_t(joint)]);
+    const std::size_t image = definition::jointImages[std::size_t(joint)];
     auto bitmap =
         reinterpret_cast<HBITMAP>(SendMessageW(made_[image], STM_GETIMAGE, IMAGE_BITMAP, 0));
-    HWND box = made_[definition::at(u"Рисунок1", definition::Kind::Picture)];
+    HWND box = made_[definition::at(definition::Role::Picture)];
     if (picture::shown(box) == bitmap)
         return;
     picture::show(box, bitmap);
-    winaccessibility::describe(box, accessibility::jointDescription(joint));
+    joint_ = joint;
+    nameValues();
+}
+
+void Win32Fields::nameValues()
+{
+    // A value box is read by its caption and the value it shows, the picture by what it
+    // is and the joint it shows.
+    constexpr std::size_t value = definition::at(definition::Role::ValueBox);
+    winaccessibility::name(made_[value],
+                           accessibility::nameShowing(value, wintext::textOf(made_[value])));
+    if (!joint_)
+        return;
+    constexpr std::size_t picture = definition::at(definition::Role::Picture);
+    winaccessibility::name(made_[picture], accessibility::nameShowing(
+                                               picture, calc::joints[std::size_t(*joint_)].name));
+    winaccessibility::describe(made_[picture], accessibility::jointDescription(*joint_));
 }
 
 void Win32Fields::setBackground(form::Background background)

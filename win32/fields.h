@@ -8,6 +8,8 @@
 #include "form/fields.h"
 #include "win32/controls.h"
 
+#include <optional>
+
 class Win32Fields : public form::Fields
 {
 public:
@@ -17,7 +19,7 @@ public:
     // the program's own, not the user's.
     bool writing() const { return writing_ > 0; }
     definition::Colour background() const { return background_; }
-    HWND control(form::Field field) const { return made_[controls::rowOf(field)]; }
+    HWND control(form::Field field) const { return made_[definition::rowOf(field)]; }
 
     std::u16string text(form::Field field) const override;
     void setText(form::Field field, std::u16string_view text) override;
@@ -27,6 +29,9 @@ public:
     void showJoint(calc::Joint joint) override;
     void setBackground(form::Background background) override;
 
+    // Names the value box and the picture box with what they show, for screen readers.
+    void nameValues();
+
     // The item of a list at `index`, whole.
     static std::u16string itemOf(HWND list, int index);
 
@@ -34,4 +39,5 @@ private:
     const controls::Windows &made_;
     int writing_ = 0;
     definition::Colour background_ = definition::definedBackground;
+    std::optional<calc::Joint> joint_;
 };

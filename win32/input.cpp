@@ -96,6 +96,21 @@ void showMenu(HWND edit, const definition::FieldRule &rule, LPARAM where)
     }
 }
 
+// Shift+Insert pastes, Shift+Delete cuts and Ctrl+Insert copies: the message each
+// sends, or 0 for another key.
+UINT clipboardKey(WPARAM key)
+{
+    const bool shift = GetKeyState(VK_SHIFT) < 0;
+    const bool control = GetKeyState(VK_CONTROL) < 0;
+    if (key == VK_INSERT && shift && !control)
+        return WM_PASTE;
+    if (key == VK_DELETE && shift && !control)
+        return WM_CUT;
+    if (key == VK_INSERT && control && !shift)
+        return WM_COPY;
+    return 0;
+}
+
 LRESULT CALLBACK gate(HWND edit, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWORD_PTR data)
 {
     const auto &rule = *reinterpret_cast<const definition::FieldRule *>(data);
@@ -112,6 +127,24 @@ LRESULT CALLBACK gate(HWND edit, UINT message, WPARAM w, LPARAM l, UINT_PTR, DWO
             break;
         if (keyrule::onlyMySymbols(char16_t(w), rule.allowed) == 0)
             return 0;
+        break;
+    case WM_UNICHAR:
+        // A character of any plane, from another program or an input tool: the same
+        // rule as a typed one. A character beyond the 16-bit range is none that a field
+        // takes.
+        if (w == UNICODE_NOCHAR)
+            return TRUE;
+        if (w > 0xFFFF || keyrule::onlyMySymbols(char16_t(w), rule.allowed) == 0)
+            return 0;
+        return SendMessageW(edit, WM_CHAR, w, l);
+    case WM_KEYDOWN:
+        // The keys of the clipboard that some edit controls handle inside, without the
+        // messages that the gate sees: they send those messages here, so that a paste
+        // meets the field's rule on every Windows.
+        if (const UINT instead = clipboardKey(w)) {
+            SendMessageW(edit, instead, 0, 0);
+            return 0;
+        }
         break;
     case WM_IME_COMPOSITION:
         if ((l & GCS_RESULTSTR) && !takesComposition(edit, rule))
@@ -151,9 +184,9 @@ void guard(HWND field, const definition::FieldRule &rule)
     if (GetComboBoxInfo(field, &info) && info.hwndItem)
         edit = info.hwndItem;
     SetWindowSubclass(edit, gate, gateId, reinterpret_cast<DWORD_PTR>(&rule));
-    // A field that takes no character has nothing for an input method to compose.
-    if (rule.allowed.empty())
-        ImmAssociateContextEx(edit, nullptr, 0);
+    // Every character a field takes is ASCII: an input method has nothing to compose
+    // there, and a composition of its own would stand in the field uncalculated.
+    ImmAssociateContextEx(edit, nullptr, 0);
 }
 
 } // namespace input

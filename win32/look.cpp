@@ -30,21 +30,6 @@ int CALLBACK onStrike(const LOGFONTW *, const TEXTMETRICW *metric, DWORD type, L
 constexpr const wchar_t *definedFace = L"MS Sans Serif";
 constexpr const wchar_t *outlineTwin = L"Microsoft Sans Serif";
 
-HFONT fontOf(int pixels)
-{
-    LOGFONTW lf{};
-    lf.lfHeight = -pixels;
-    lf.lfWeight = FW_BOLD;
-    lf.lfCharSet = RUSSIAN_CHARSET;
-    lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
-    lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
-    lf.lfQuality = DEFAULT_QUALITY;
-    lf.lfPitchAndFamily = DEFAULT_PITCH | FF_SWISS;
-    const std::wstring face = faceFor(pixels);
-    lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
-    return CreateFontIndirectW(&lf);
-}
-
 } // namespace
 
 std::wstring faceFor(int pixels)
@@ -65,9 +50,53 @@ std::wstring faceFor(int pixels)
     return known.back().second;
 }
 
-Look::Look(int dpi)
-    : dpi_(dpi), text_(fontOf(MulDiv(definition::fontPixels, dpi, 96))),
-      title_(fontOf(MulDiv(definition::titleFontPixels, dpi, 96)))
+HFONT fontOf(int pixels, int weight)
+{
+    LOGFONTW lf{};
+    lf.lfHeight = -pixels;
+    lf.lfWeight = weight;
+    lf.lfCharSet = RUSSIAN_CHARSET;
+    lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    lf.lfQuality = DEFAULT_QUALITY;
+    lf.lfPitchAndFamily = DEFAULT_PITCH | FF_SWISS;
+    const std::wstring face = faceFor(pixels);
+    lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
+    return CreateFontIndirectW(&lf);
+}
+
+bool highContrast()
+{
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof contrast;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON);
+}
+
+ControlPaint paintOf(std::size_t row, definition::Colour window, bool contrast)
+{
+    using definition::Kind;
+    const definition::Control &c = definition::controls[row];
+    const bool box = c.kind == Kind::Text || c.role == definition::Role::ValueBox;
+    if (contrast)
+        return box ? ControlPaint{{COLOR_WINDOWTEXT, {}}, {COLOR_WINDOW, {}}}
+                   : ControlPaint{{COLOR_BTNTEXT, {}}, {COLOR_BTNFACE, {}}};
+    ControlPaint paint{{COLOR_WINDOWTEXT, {}}, {-1, window}};
+    for (const definition::ControlColour &cc : definition::controlColours)
+        if (cc.row == row && cc.part == definition::Part::Text)
+            paint.text = {-1, cc.colour};
+    // The boxes, and a value box, are white as a box is; inside the frame its colour.
+    if (box)
+        paint.background = {COLOR_WINDOW, {}};
+    else if (c.container == definition::Container::Frame || c.kind == Kind::Frame)
+        paint.background = {-1, definition::frameBackground};
+    return paint;
+}
+
+Look::Look(int dpi, bool contrast)
+    : dpi_(dpi), contrast_(contrast),
+      text_(fontOf(MulDiv(definition::fontPixels, dpi, 96), FW_BOLD)),
+      title_(fontOf(MulDiv(definition::titleFontPixels, dpi, 96), FW_BOLD))
 {}
 
 Look::~Look()
@@ -79,9 +108,16 @@ Look::~Look()
             DeleteObject(b.brush);
 }
 
-HBRUSH Look::brush(definition::Colour colour)
+COLORREF Look::colourOf(const Paint &paint) const
 {
-    const COLORREF wanted = colourOf(colour);
+    return paint.system >= 0 ? GetSysColor(paint.system) : look::colourOf(paint.colour);
+}
+
+HBRUSH Look::brush(const Paint &paint)
+{
+    if (paint.system >= 0)
+        return GetSysColorBrush(paint.system);
+    const COLORREF wanted = look::colourOf(paint.colour);
     for (Brush &b : brushes_) {
         if (b.brush && b.colour == wanted)
             return b.brush;
@@ -91,6 +127,45 @@ HBRUSH Look::brush(definition::Colour colour)
         }
     }
     return GetSysColorBrush(COLOR_WINDOW);
+}
+
+HBRUSH Look::colour(HDC dc, std::size_t row, definition::Colour window)
+{
+    const ControlPaint paint = paintOf(row, window, contrast_);
+    SetTextColor(dc, colourOf(paint.text));
+    SetBkColor(dc, colourOf(paint.background));
+    return brush(paint.background);
+}
+
+void Look::paintBackground(HDC dc, const RECT &client, const RECT &frame, definition::Colour window)
+{
+    const Paint dialog{COLOR_BTNFACE, {}};
+    FillRect(dc, &client, brush(contrast_ ? dialog : Paint{-1, window}));
+    FillRect(dc, &frame, brush(contrast_ ? dialog : Paint{-1, definition::frameBackground}));
+}
+
+void Look::drawButton(const DRAWITEMSTRUCT &item, std::u16string_view caption)
+{
+    RECT r = item.rcItem;
+    HDC dc = item.hDC;
+    const bool pressed = item.itemState & ODS_SELECTED;
+    FillRect(dc, &r,
+             brush(contrast_ ? Paint{COLOR_BTNFACE, {}} : Paint{-1, definition::exitButton}));
+    DrawEdge(dc, &r, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    RECT inside = r;
+    if (pressed)
+        OffsetRect(&inside, 1, 1);
+    HGDIOBJ old = SelectObject(dc, text_);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    DrawTextW(dc, reinterpret_cast<const wchar_t *>(caption.data()), int(caption.size()), &inside,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, old);
+    if (item.itemState & ODS_FOCUS) {
+        const int inset = MulDiv(4, dpi_, 96);
+        InflateRect(&r, -inset, -inset);
+        DrawFocusRect(dc, &r);
+    }
 }
 
 } // namespace look

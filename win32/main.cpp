@@ -11,8 +11,8 @@
 #include "win32/window.h"
 
 #include <commctrl.h>
-#include <objbase.h>
-#include <shellapi.h>
+
+#include <cstdlib>
 
 #include <vector>
 
@@ -25,12 +25,10 @@ bool russian()
 
 std::optional<std::u16string> answerToOptions()
 {
-    int count = 0;
-    LPWSTR *arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    // As the C run time split the command line: no library is loaded for that alone.
     std::vector<std::u16string> words;
-    for (int i = 1; i < count; ++i)
-        words.push_back(wintext::fromWide(arguments[i], wcslen(arguments[i])));
-    LocalFree(arguments);
+    for (int i = 1; i < __argc; ++i)
+        words.push_back(wintext::fromWide(__wargv[i], wcslen(__wargv[i])));
     const std::vector<std::u16string_view> views(words.begin(), words.end());
     return commandline::answer(views, russian(), u"" ELECTRODE_VERSION);
 }
@@ -54,27 +52,24 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
         console::print(*text);
         return 0;
     }
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
     MSG message{};
     {
         Window window(instance, separator());
-        if (!window.handle()) {
-            console::print(commandline::windowNotOpened(russian()));
+        if (!window.hwnd()) {
+            console::report(commandline::windowNotOpened(russian()));
             return 1;
         }
         window.show(show);
         while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-            if (window.handle() && IsDialogMessageW(window.handle(), &message))
+            if (window.hwnd() && IsDialogMessageW(window.hwnd(), &message))
                 continue;
             TranslateMessage(&message);
             DispatchMessageW(&message);
         }
     }
     winaccessibility::release();
-    if (SUCCEEDED(com))
-        CoUninitialize();
     return int(message.wParam);
 }

@@ -9,7 +9,10 @@
 #include "win32/resources.h"
 #include "win32/text.h"
 
+#include <algorithm>
+
 using definition::Kind;
+using definition::Role;
 using form::Field;
 
 namespace {
@@ -17,16 +20,14 @@ namespace {
 constexpr const wchar_t *windowClass = L"ElectrodeCalcWindow";
 // Fixed in size: no sizing border and no maximize box.
 constexpr DWORD windowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-constexpr UINT syncList = WM_APP + 1;
 #ifndef WM_DPICHANGED
 constexpr UINT WM_DPICHANGED = 0x02E0;
 #endif
 
-constexpr std::size_t exitRow = definition::at(u"Комманда1", Kind::Button);
+constexpr std::size_t exitRow = definition::at(Role::Exit);
 constexpr std::size_t frameRow = definition::at(u"Рамка1", Kind::Frame);
-constexpr std::size_t pictureRow = definition::at(u"Рисунок1", Kind::Picture);
-constexpr std::size_t titleRow = definition::at(u"Метка6", Kind::Label);
-constexpr std::size_t typeRow = definition::at(u"Метка13", Kind::Label);
+constexpr std::size_t pictureRow = definition::at(Role::Picture);
+constexpr std::size_t titleRow = definition::at(Role::Title);
 
 // Functions of newer Windows, looked up where they are, so that one program runs on
 // Windows 7 and on 11.
@@ -49,6 +50,15 @@ SIZE windowSizeFor(int dpi)
     return {r.right - r.left, r.bottom - r.top};
 }
 
+// A system metric at `dpi`: Windows 10 tells it for any density; before, the metrics
+// are those of the system's density, the only one there is.
+int metricFor(int index, int dpi)
+{
+    using ForDpi = int(WINAPI *)(int, UINT);
+    static const auto forDpi = newer<ForDpi>("GetSystemMetricsForDpi");
+    return forDpi ? forDpi(index, UINT(dpi)) : GetSystemMetrics(index);
+}
+
 HICON iconOf(HINSTANCE instance, int size)
 {
     return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(resources::icon), IMAGE_ICON,
@@ -69,8 +79,17 @@ int Window::dpiOf(HWND window)
     return dpi;
 }
 
+POINT Window::placed(const RECT &window, const RECT &work)
+{
+    const LONG width = window.right - window.left, height = window.bottom - window.top;
+    POINT at{window.left, window.top};
+    at.x = std::max(work.left, std::min(at.x, work.right - width));
+    at.y = std::max(work.top, std::min(at.y, work.bottom - height));
+    return at;
+}
+
 Window::Window(HINSTANCE instance, std::u16string_view separator)
-    : instance_(instance), fields_(made_), logic_(fields_, separator)
+    : instance_(instance), fields_(made_)
 {
     static const bool registered = [instance] {
         picture::registerClass(instance);
@@ -90,7 +109,8 @@ Window::Window(HINSTANCE instance, std::u16string_view separator)
     if (!window_)
         return;
     const int dpi = dpiOf(window_);
-    made_ = controls::create(window_, instance, dpi);
+    look_ = std::make_unique<look::Look>(dpi, look::highContrast());
+    made_ = controls::create(window_, instance, dpi, look_->text(), look_->title());
     // The frame is drawn beneath the controls it holds.
     SetWindowLongPtrW(made_[frameRow], GWL_STYLE,
                       GetWindowLongPtrW(made_[frameRow], GWL_STYLE) | WS_CLIPSIBLINGS);
@@ -100,16 +120,21 @@ Window::Window(HINSTANCE instance, std::u16string_view separator)
         pictures_[i] =
             static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(resources::firstJoint + i),
                                             IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-        SendMessageW(made_[controls::rowOf(definition::jointImages[i])], STM_SETIMAGE, IMAGE_BITMAP,
+        SendMessageW(made_[definition::jointImages[i]], STM_SETIMAGE, IMAGE_BITMAP,
                      LPARAM(pictures_[i]));
     }
     for (const definition::FieldRule &rule : definition::fieldRules)
-        input::guard(made_[controls::rowOf(rule.name)], rule);
-    winaccessibility::nameFields(made_);
-    setDpi(dpi, false);
+        input::guard(control(rule.field), rule);
+    picture::setFactor(made_[pictureRow], picture::factorFor(dpi));
+    setIcons(dpi);
+    const SIZE size = windowSizeFor(dpi);
+    SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    placeInWorkArea();
 
-    logic_.Load();
-    rememberLists();
+    logic_.emplace(fields_, separator);
+    picks_.emplace(window_, *logic_, fields_);
+    logic_->Load();
 }
 
 Window::~Window()
@@ -121,43 +146,74 @@ Window::~Window()
     for (HBITMAP b : pictures_)
         if (b)
             DeleteObject(b);
+    for (HICON icon : {bigIcon_, smallIcon_})
+        if (icon)
+            DestroyIcon(icon);
 }
 
 void Window::show(int how)
 {
     ShowWindow(window_, how);
     UpdateWindow(window_);
-    focus_ = made_[controls::rowOf(Field::Комбо1)];
+    // Named once drawn, before the focus comes, which a screen reader reads.
+    nameForScreenReaders();
+    focus_ = control(Field::Комбо1);
     SetFocus(focus_);
 }
 
-void Window::setDpi(int dpi, bool placed)
+void Window::nameForScreenReaders()
 {
-    auto look = std::make_unique<look::Look>(dpi);
+    winaccessibility::start();
+    winaccessibility::nameControls(made_);
+    fields_.nameValues();
+}
+
+void Window::restyle(int dpi)
+{
+    auto look = std::make_unique<look::Look>(dpi, look::highContrast());
     for (std::size_t row = 0; row < controls::count; ++row)
         SendMessageW(made_[row], WM_SETFONT, WPARAM(row == titleRow ? look->title() : look->text()),
                      FALSE);
+    const bool newDensity = look_->dpi() != dpi;
     look_ = std::move(look);
-    if (placed)
+    if (newDensity) {
         controls::layout(made_, dpi);
-    else
-        controls::fitLists(made_, dpi);
-    picture::setFactor(made_[pictureRow], picture::factorFor(dpi));
-    const SIZE size = windowSizeFor(dpi);
-    SetWindowPos(window_, nullptr, 0, 0, size.cx, size.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageW(window_, WM_SETICON, ICON_BIG,
-                 LPARAM(iconOf(instance_, MulDiv(GetSystemMetrics(SM_CXICON), dpi, 96))));
-    SendMessageW(window_, WM_SETICON, ICON_SMALL,
-                 LPARAM(iconOf(instance_, MulDiv(GetSystemMetrics(SM_CXSMICON), dpi, 96))));
-    if (placed)
-        RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+        picture::setFactor(made_[pictureRow], picture::factorFor(dpi));
+        setIcons(dpi);
+    }
+    RedrawWindow(window_, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
-void Window::rememberLists()
+void Window::setIcons(int dpi)
 {
-    for (std::size_t i = 0; i < seen_.size(); ++i)
-        seen_[i] = wintext::textOf(fields_.control(Field(i)));
+    // The metrics are already at `dpi`; the icons they were made for go with the ones
+    // that replace them.
+    const struct {
+        WPARAM which;
+        int metric;
+        HICON &held;
+    } icons[]{{ICON_BIG, SM_CXICON, bigIcon_}, {ICON_SMALL, SM_CXSMICON, smallIcon_}};
+    for (const auto &icon : icons) {
+        HICON made = iconOf(instance_, metricFor(icon.metric, dpi));
+        SendMessageW(window_, WM_SETICON, icon.which, LPARAM(made));
+        if (icon.held)
+            DestroyIcon(icon.held);
+        icon.held = made;
+    }
+}
+
+void Window::placeInWorkArea()
+{
+    RECT r;
+    GetWindowRect(window_, &r);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &monitor))
+        return;
+    const POINT at = placed(r, monitor.rcWork);
+    if (at.x != r.left || at.y != r.top)
+        SetWindowPos(window_, nullptr, at.x, at.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Window::end()
@@ -173,12 +229,12 @@ LRESULT CALLBACK Window::procedure(HWND window, UINT message, WPARAM w, LPARAM l
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
     auto *self = reinterpret_cast<Window *>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self || !self->look_)
+    if (!self || !self->look_ || !self->logic_)
         return DefWindowProcW(window, message, w, l);
-    return self->handle(window, message, w, l);
+    return self->onMessage(window, message, w, l);
 }
 
-LRESULT Window::handle(HWND window, UINT message, WPARAM w, LPARAM l)
+LRESULT Window::onMessage(HWND window, UINT message, WPARAM w, LPARAM l)
 {
     switch (message) {
     case WM_COMMAND: {
@@ -195,27 +251,35 @@ LRESULT Window::handle(HWND window, UINT message, WPARAM w, LPARAM l)
             command(std::size_t(row), HIWORD(w));
         return 0;
     }
-    case syncList: {
-        const Field list = Field(w);
-        picked_[w] = -1;
-        if (wintext::textOf(fields_.control(list)) != seen_[w]) {
-            logic_.edited(list);
-            rememberLists();
-        }
+    case Picks::afterPick:
+        picks_->afterPicking(w);
         return 0;
-    }
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORBTN:
-        if (const LRESULT brush = colour(HDC(w), HWND(l)))
-            return brush;
+    case WM_CTLCOLORBTN: {
+        const int row = GetDlgCtrlID(HWND(l)) - controls::firstId;
+        if (row >= 0 && row < int(controls::count) && made_[std::size_t(row)] == HWND(l))
+            return LRESULT(look_->colour(HDC(w), std::size_t(row), fields_.background()));
         break;
-    case WM_ERASEBKGND:
-        paintBackground(HDC(w));
+    }
+    case WM_ERASEBKGND: {
+        RECT client;
+        GetClientRect(window_, &client);
+        look_->paintBackground(HDC(w), client, controls::placeOf(frameRow, look_->dpi()),
+                               fields_.background());
         return 1;
-    case WM_DRAWITEM:
-        drawButton(*reinterpret_cast<const DRAWITEMSTRUCT *>(l));
+    }
+    case WM_DRAWITEM: {
+        const auto &item = *reinterpret_cast<const DRAWITEMSTRUCT *>(l);
+        look_->drawButton(item, wintext::textOf(item.hwndItem));
         return TRUE;
+    }
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+    case WM_THEMECHANGED:
+        // High contrast on or off, or other system colours: drawn anew.
+        restyle(look_->dpi());
+        break;
     case WM_ACTIVATE:
         // The focus returns where it was when the window is active again.
         if (LOWORD(w) == WA_INACTIVE) {
@@ -231,10 +295,13 @@ LRESULT Window::handle(HWND window, UINT message, WPARAM w, LPARAM l)
             return 0;
         break;
     case WM_DPICHANGED: {
-        setDpi(LOWORD(w), true);
+        // Another monitor's density: everything at its size, and the window where and
+        // as large as Windows suggests, in one move.
+        restyle(LOWORD(w));
         const auto *suggested = reinterpret_cast<const RECT *>(l);
-        SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(window_, nullptr, suggested->left, suggested->top,
+                     suggested->right - suggested->left, suggested->bottom - suggested->top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
     case WM_CLOSE:
@@ -252,109 +319,14 @@ LRESULT Window::handle(HWND window, UINT message, WPARAM w, LPARAM l)
 
 void Window::command(std::size_t row, int code)
 {
-    Field field;
-    if (!controls::fieldAt(row, field)) {
+    const std::optional<Field> field = definition::fieldAt(row);
+    if (!field) {
         if (row == exitRow && code == BN_CLICKED)
             end();
         return;
     }
-    if (definition::controls[row].kind == Kind::Combo) {
-        listCommand(field, made_[row], code);
-        return;
-    }
-    if (code == EN_CHANGE && !fields_.writing())
-        logic_.edited(field);
-}
-
-// A pick is confirmed with CBN_SELENDOK, or is a change of the item while the list is
-// closed (the arrow keys); Windows' order of the notifications around it differs
-// between versions, so a pick is taken once, in any order, and after its last
-// notification the list's text is compared with what the logic saw.
-void Window::listCommand(Field list, HWND combo, int code)
-{
-    const std::size_t li = std::size_t(list);
-    switch (code) {
-    case CBN_SELENDOK:
-    case CBN_SELCHANGE: {
-        const int index = int(SendMessageW(combo, CB_GETCURSEL, 0, 0));
-        if (index < 0 || picked_[li] == index)
-            break;
-        if (code == CBN_SELCHANGE && SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0))
-            break;
-        picked_[li] = index;
-        logic_.picked(list, Win32Fields::itemOf(combo, index));
-        rememberLists();
-        PostMessageW(window_, syncList, WPARAM(li), 0);
-        break;
-    }
-    case CBN_SELENDCANCEL:
-    case CBN_CLOSEUP:
-        PostMessageW(window_, syncList, WPARAM(li), 0);
-        break;
-    case CBN_EDITCHANGE:
-        if (!fields_.writing()) {
-            logic_.edited(list);
-            rememberLists();
-        }
-        break;
-    default:
-        break;
-    }
-}
-
-LRESULT Window::colour(HDC dc, HWND control)
-{
-    const int row = GetDlgCtrlID(control) - controls::firstId;
-    if (row < 0 || row >= int(controls::count) || made_[std::size_t(row)] != control)
-        return 0;
-    const definition::Control &c = definition::controls[std::size_t(row)];
-    COLORREF text = GetSysColor(COLOR_WINDOWTEXT);
-    for (const definition::ControlColour &cc : definition::controlColours)
-        if (cc.name == c.name && cc.part == definition::Part::Text)
-            text = look::colourOf(cc.colour);
-    SetTextColor(dc, text);
-    // The boxes, and the type's label, are white as a box is.
-    if (c.kind == Kind::Text || std::size_t(row) == typeRow) {
-        SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-        return LRESULT(GetSysColorBrush(COLOR_WINDOW));
-    }
-    const definition::Colour background =
-        c.container == definition::Container::Frame || c.kind == Kind::Frame
-            ? definition::frameBackground
-            : fields_.background();
-    SetBkColor(dc, look::colourOf(background));
-    return LRESULT(look_->brush(background));
-}
-
-void Window::paintBackground(HDC dc)
-{
-    RECT client;
-    GetClientRect(window_, &client);
-    FillRect(dc, &client, look_->brush(fields_.background()));
-    const RECT frame = controls::placeOf(frameRow, look_->dpi());
-    FillRect(dc, &frame, look_->brush(definition::frameBackground));
-}
-
-void Window::drawButton(const DRAWITEMSTRUCT &item)
-{
-    RECT r = item.rcItem;
-    HDC dc = item.hDC;
-    const bool pressed = item.itemState & ODS_SELECTED;
-    FillRect(dc, &r, look_->brush(definition::exitButton));
-    DrawEdge(dc, &r, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
-    RECT caption = r;
-    if (pressed)
-        OffsetRect(&caption, 1, 1);
-    const std::u16string text = wintext::textOf(item.hwndItem);
-    HGDIOBJ old = SelectObject(dc, look_->text());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-    DrawTextW(dc, reinterpret_cast<const wchar_t *>(text.c_str()), int(text.size()), &caption,
-              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, old);
-    if (item.itemState & ODS_FOCUS) {
-        const int inset = MulDiv(4, look_->dpi(), 96);
-        InflateRect(&r, -inset, -inset);
-        DrawFocusRect(dc, &r);
-    }
+    if (definition::controls[row].kind == Kind::Combo)
+        picks_->notified(*field, made_[row], code);
+    else if (code == EN_CHANGE && !fields_.writing())
+        logic_->edited(*field);
 }

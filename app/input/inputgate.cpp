@@ -3,7 +3,8 @@
 
 #include "app/input/inputgate.h"
 
-#include "form/keyrule.h"
+#include "form/definition.h"
+#include "form/form.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -13,6 +14,8 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+
+#include <string_view>
 
 namespace {
 
@@ -29,6 +32,19 @@ bool typesNoCharacter(const QKeyEvent &key)
     }
 }
 
+// The characters besides backspace that the field's rule lets through, as the
+// definition lists them: what an input method is told to offer.
+std::u16string_view allowedOf(form::Field field)
+{
+    const definition::FieldRule *rule = definition::ruleOf(field);
+    return rule ? rule->allowed : std::u16string_view();
+}
+
+std::u16string_view viewOf(QStringView text)
+{
+    return {text.utf16(), std::size_t(text.size())};
+}
+
 bool onlyDigits(std::u16string_view allowed)
 {
     for (const char16_t c : allowed)
@@ -39,36 +55,29 @@ bool onlyDigits(std::u16string_view allowed)
 
 } // namespace
 
-InputGate::InputGate(QWidget *field, std::u16string_view allowed, Pastes pastes)
-    : QObject(field), allowed_(allowed), pastes_(pastes)
+InputGate::InputGate(QWidget *widget, form::Field field)
+    : QObject(widget), field_(field), typesCharacters_(!allowedOf(field).empty()),
+      takesPastes_(form::Форма1::takesPastes(field))
 {
-    QList<QWidget *> watched{field};
+    QList<QWidget *> watched{widget};
     // An editable list hands most events to its edit field itself, but an event can
     // also reach the edit field first; both are watched.
-    if (auto *list = qobject_cast<QComboBox *>(field))
+    if (auto *list = qobject_cast<QComboBox *>(widget))
         watched << list->lineEdit();
     for (QWidget *w : watched) {
         w->installEventFilter(this);
         // A field that takes no character has nothing for an input method to compose.
-        if (allowed_.empty())
+        if (!typesCharacters_)
             w->setAttribute(Qt::WA_InputMethodEnabled, false);
-        if (pastes_ == Pastes::Refused)
+        if (!takesPastes_)
             w->setAcceptDrops(false);
     }
-    if (auto *edit = qobject_cast<QLineEdit *>(field)) {
-        if (onlyDigits(allowed_))
+    if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
+        if (onlyDigits(allowedOf(field)))
             edit->setInputMethodHints(Qt::ImhDigitsOnly);
-        else if (!allowed_.empty())
+        else if (typesCharacters_)
             edit->setInputMethodHints(Qt::ImhFormattedNumbersOnly);
     }
-}
-
-bool InputGate::takesText(QStringView text) const
-{
-    for (const QChar c : text)
-        if (c.unicode() == keyrule::backspace || keyrule::onlyMySymbols(c.unicode(), allowed_) == 0)
-            return false;
-    return true;
 }
 
 bool InputGate::takesKey(const QKeyEvent &key) const
@@ -80,7 +89,7 @@ bool InputGate::takesKey(const QKeyEvent &key) const
     // Shift+Insert pastes where pastes are taken, Shift+Delete is a deletion.
     const bool control = key.modifiers().testFlag(Qt::ControlModifier);
     if (key.matches(QKeySequence::Paste))
-        return pastes_ == Pastes::Taken && !control;
+        return takesPastes_ && !control;
     if (key.matches(QKeySequence::Cut))
         return !control;
     if (key.matches(QKeySequence::Undo) || key.matches(QKeySequence::Redo))
@@ -88,19 +97,20 @@ bool InputGate::takesKey(const QKeyEvent &key) const
     if (typesNoCharacter(key))
         return true;
     for (const QChar c : key.text())
-        if (keyrule::onlyMySymbols(c.unicode(), allowed_) == 0)
+        if (form::Форма1::KeyPress(field_, c.unicode()) == 0)
             return false;
     return true;
 }
 
 bool InputGate::takesInputMethod(const QInputMethodEvent &event) const
 {
-    if (allowed_.empty())
-        return event.commitString().isEmpty() && event.preeditString().isEmpty() &&
-               event.replacementLength() == 0;
+    // A field that takes no character takes no replacement of its text either.
+    if (!typesCharacters_ && event.replacementLength() != 0)
+        return false;
     // A commit is taken whole or not at all; a composition shows only what the
     // field could take.
-    return takesText(event.commitString()) && takesText(event.preeditString());
+    return form::Форма1::takesWhole(field_, viewOf(event.commitString())) &&
+           form::Форма1::takesWhole(field_, viewOf(event.preeditString()));
 }
 
 // The standard menu's Paste, found by what the toolkit names it, however the menu is
@@ -124,7 +134,7 @@ void InputGate::showMenuWithoutPaste(QLineEdit *edit, const QContextMenuEvent &e
 
 bool InputGate::eventFilter(QObject *watched, QEvent *event)
 {
-    const bool refusesPastes = pastes_ == Pastes::Refused;
+    const bool refusesPastes = !takesPastes_;
     switch (event->type()) {
     case QEvent::KeyPress:
         return !takesKey(*static_cast<QKeyEvent *>(event));

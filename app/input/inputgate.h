@@ -3,14 +3,12 @@
 
 #pragma once
 // The gate between everything that can put text into a field and the field: typed
-// keys, input methods, pastes, drops and the X selection's middle click.
+// keys, input methods, pastes, drops and the X selection's middle click. What passes
+// is the window's logic's to say.
+
+#include "form/fields.h"
 
 #include <QObject>
-#include <QString>
-#include <QStringView>
-
-#include <string>
-#include <string_view>
 
 class QAction;
 class QContextMenuEvent;
@@ -24,12 +22,10 @@ class InputGate : public QObject
     Q_OBJECT
 
 public:
-    // Whether text may arrive without being typed: a paste, a drop or a middle click.
-    enum class Pastes { Taken, Refused };
-
-    // Guards `field` (and a list's edit field): typed and input-method characters pass
-    // only when they are in `allowed`; backspace always passes.
-    InputGate(QWidget *field, std::u16string_view allowed, Pastes pastes);
+    // Guards `widget`, the control of `field` (and a list's edit field): typed
+    // characters pass as the field's KeyPress leaves them, an input method's text only
+    // whole, pastes, drops and middle clicks only where the field takes pastes.
+    InputGate(QWidget *widget, form::Field field);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -37,10 +33,10 @@ protected:
 private:
     bool takesKey(const QKeyEvent &key) const;
     bool takesInputMethod(const QInputMethodEvent &event) const;
-    bool takesText(QStringView text) const;
     static bool isPaste(const QAction &action);
     static void showMenuWithoutPaste(QLineEdit *edit, const QContextMenuEvent &event);
 
-    std::u16string allowed_;
-    Pastes pastes_;
+    form::Field field_;
+    bool typesCharacters_; // whether any character besides backspace passes
+    bool takesPastes_;
 };

@@ -3,7 +3,7 @@
 
 #include "app/window/look.h"
 
-#include "app/window/definition.h"
+#include "app/window/builder.h"
 #include "app/window/qtext.h"
 #include "catalogue/tables.h"
 
@@ -52,17 +52,19 @@ struct Caption {
 // area description in the description's label.
 std::vector<Caption> captions()
 {
+    using definition::controls;
     std::vector<Caption> all;
-    for (const definition::Control &c : definition::controls) {
+    for (std::size_t row = 0; row < controls.size(); ++row) {
+        const definition::Control &c = controls[row];
         if (c.kind != definition::Kind::Label)
             continue;
         const QSize box(definition::px(c.width), definition::px(c.height));
-        if (c.name == u"Метка10") {
+        if (row == definition::rowOf(form::Field::Метка10)) {
             for (const catalogue::Area &area : catalogue::areas)
                 all.push_back({qtext::toQt(area.description), box, fontPixels});
-        } else if (!c.text.starts_with(u"Метка")) {
-            all.push_back(
-                {qtext::toQt(c.text), box, c.name == u"Метка6" ? titleFontPixels : fontPixels});
+        } else if (!definition::fieldAt(row)) {
+            all.push_back({qtext::toQt(c.text), box,
+                           c.role == definition::Role::Title ? titleFontPixels : fontPixels});
         }
     }
     return all;
@@ -252,30 +254,36 @@ void prepare(QWidget *form)
     setBackground(form, definedBackground);
 }
 
-void apply(const definition::Controls &ui)
+void apply(const builder::Controls &ui)
 {
-    setBackground(ui.Рамка1, frameBackground);
-    QWidget *form = ui.Комбо1->window();
+    using definition::controls;
+    using definition::Kind;
+    // The frame has a background of its own; the lines are drawn in the text's colour.
+    for (std::size_t row = 0; row < controls.size(); ++row) {
+        QWidget *w = ui.at(row);
+        if (controls[row].kind == Kind::Frame)
+            setBackground(w, frameBackground);
+        else if (controls[row].kind == Kind::Line)
+            setBackground(w, w->palette().color(QPalette::WindowText));
+    }
     for (const definition::ControlColour &c : definition::controlColours) {
-        auto *w = form->findChild<QWidget *>(qtext::toQt(c.name));
         // A box's text is its Text role, a label's its WindowText, a button's face its Button.
+        const bool box = controls[c.row].kind == Kind::Text;
         const QPalette::ColorRole role = c.part == definition::Part::Face ? QPalette::Button
-                                         : qobject_cast<QLineEdit *>(w)   ? QPalette::Text
+                                         : box                            ? QPalette::Text
                                                                           : QPalette::WindowText;
-        setRole(w, role, toQt(c.colour));
+        setRole(ui.at(c.row), role, toQt(c.colour));
     }
 
-    QLabel *type = ui.Метка13;
-    type->setFrameStyle(QFrame::Box | QFrame::Plain);
-    type->setLineWidth(1);
-    setBackground(type, type->palette().color(QPalette::Base));
-    setRole(type, QPalette::WindowText, type->palette().color(QPalette::Text));
+    // The value box is opaque and bordered, in a box's colours.
+    auto *value = ui.at<QLabel>(definition::at(definition::Role::ValueBox));
+    value->setFrameStyle(QFrame::Box | QFrame::Plain);
+    value->setLineWidth(1);
+    setBackground(value, value->palette().color(QPalette::Base));
+    setRole(value, QPalette::WindowText, value->palette().color(QPalette::Text));
 
-    QLabel *heading = ui.Метка6;
+    auto *heading = ui.at<QLabel>(definition::at(definition::Role::Title));
     heading->setFont(windowFont(titleFontPixels));
-
-    for (QWidget *line : {ui.Строка1, ui.Строка2})
-        setBackground(line, line->palette().color(QPalette::WindowText));
 }
 
 } // namespace look

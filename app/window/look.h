@@ -14,7 +14,7 @@
 
 class QWidget;
 
-namespace definition {
+namespace builder {
 struct Controls;
 }
 
@@ -61,6 +61,6 @@ void useOwnStyle();
 void prepare(QWidget *form);
 
 // Applies fonts and colours to the controls that differ from their kind's defaults.
-void apply(const definition::Controls &ui);
+void apply(const builder::Controls &ui);
 
 } // namespace look

@@ -16,12 +16,8 @@ using form::Field;
 using qtext::fromQt;
 using qtext::toQt;
 
-WidgetFields::WidgetFields(QWidget *window, const definition::Controls &ui)
-    : window_(window), ui_(ui)
-{
-    for (std::size_t i = 0; i < widgets_.size(); ++i)
-        widgets_[i] = window->findChild<QWidget *>(toQt(form::nameOf(Field(i))));
-}
+WidgetFields::WidgetFields(QWidget *window, const builder::Controls &ui) : window_(window), ui_(ui)
+{}
 
 std::u16string WidgetFields::text(Field field) const
 {
@@ -65,20 +61,23 @@ void WidgetFields::setCaption(Field field, std::u16string_view caption)
 {
     auto *label = static_cast<QLabel *>(widget(field));
     label->setText(toQt(caption));
-    // The type is a value, not a caption: a screen reader reads it as the description
-    // of the label that names it.
-    if (field == Field::Метка13)
-        label->setAccessibleDescription(toQt(caption));
+    // A label that shows a value is read by its caption's words and the value.
+    const std::u16string name = accessibility::nameShowing(definition::rowOf(field), caption);
+    if (!name.empty())
+        label->setAccessibleName(toQt(name));
 }
 
 void WidgetFields::showJoint(calc::Joint joint)
 {
-    const QPixmap picture = ui_.images[std::size_t(joint)]->pixmap();
-    if (ui_.Рисунок1->pixmap().cacheKey() == picture.cacheKey())
+    const QPixmap picture = ui_.at<QLabel>(definition::jointImages[std::size_t(joint)])->pixmap();
+    constexpr std::size_t row = definition::at(definition::Role::Picture);
+    auto *box = ui_.at<QLabel>(row);
+    if (box->pixmap().cacheKey() == picture.cacheKey())
         return;
-    ui_.Рисунок1->setPixmap(picture);
-    ui_.Рисунок1->setAccessibleDescription(
-        toQt(accessibility::jointDescription(joint)));
+    box->setPixmap(picture);
+    box->setAccessibleName(
+        toQt(accessibility::nameShowing(row, calc::joints[std::size_t(joint)].name)));
+    box->setAccessibleDescription(toQt(accessibility::jointDescription(joint)));
 }
 
 void WidgetFields::setBackground(form::Background background)

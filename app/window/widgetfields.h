@@ -5,17 +5,15 @@
 // The window's fields over the toolkit's widgets, as the window's logic reads and
 // writes them.
 
-#include "app/window/definition.h"
+#include "app/window/builder.h"
 #include "form/fields.h"
-
-#include <array>
 
 class QWidget;
 
 class WidgetFields : public form::Fields
 {
 public:
-    WidgetFields(QWidget *window, const definition::Controls &ui);
+    WidgetFields(QWidget *window, const builder::Controls &ui);
 
     std::u16string text(form::Field field) const override;
     void setText(form::Field field, std::u16string_view text) override;
@@ -25,10 +23,9 @@ public:
     void showJoint(calc::Joint joint) override;
     void setBackground(form::Background background) override;
 
-    QWidget *widget(form::Field field) const { return widgets_[std::size_t(field)]; }
+    QWidget *widget(form::Field field) const { return ui_.of(field); }
 
 private:
     QWidget *window_;
-    const definition::Controls &ui_;
-    std::array<QWidget *, form::fieldCount> widgets_{};
+    const builder::Controls &ui_;
 };

@@ -6,6 +6,8 @@
 // every front end that types them into its fields: every character of a row passes,
 // or every one is refused.
 
+#include "form/fields.h"
+
 #include <array>
 #include <string_view>
 
@@ -13,7 +15,7 @@ namespace keyrows {
 
 struct Row {
     const char *name;
-    std::u16string_view field;
+    form::Field field;
     std::u16string_view typed;
     bool passes;
 };
@@ -21,24 +23,26 @@ struct Row {
 // Enter, Escape, Ctrl+C, Ctrl+V, Ctrl+X, Ctrl+Z and Tab as characters.
 inline constexpr std::u16string_view controls = u"\r\x1b\x03\x16\x18\x1a\t";
 
+using F = form::Field;
+
 inline constexpr std::array<Row, 17> rows{{
-    {"list: backspace", u"Комбо1", u"\b", true},
-    {"list: backspace in a longer text", u"Комбо3", u"\b", true},
-    {"list: digits", u"Комбо1", u"0123456789", false},
-    {"list: letters", u"Комбо2", u"aZНнУу", false},
-    {"list: controls", u"Комбо6", controls, false},
-    {"coefficient: backspace", u"Текст1", u"\b", true},
-    {"coefficient: digits and comma", u"Текст1", u"0123456789,", true},
-    {"coefficient: point, minus, blank", u"Текст1", u".- ", false},
-    {"length: backspace", u"Текст2", u"\b", true},
-    {"length: digits", u"Текст2", u"1234567890", true},
-    {"length: comma, point, minus, blank", u"Текст2", u",.- +e", false},
-    {"length: letters", u"Текст2", u"aЖ", false},
-    {"length: controls", u"Текст2", controls, false},
-    {"length: wide digits", u"Текст2", u"\u0663\uFF11", false},
-    {"length: code 0", u"Текст2", std::u16string_view(u"\0", 1), false},
-    {"result: digits", u"Текст3", u"0123456789,", false},
-    {"result: backspace", u"Текст3", u"\b", true},
+    {"list: backspace", F::Комбо1, u"\b", true},
+    {"list: backspace in a longer text", F::Комбо3, u"\b", true},
+    {"list: digits", F::Комбо1, u"0123456789", false},
+    {"list: letters", F::Комбо2, u"aZНнУу", false},
+    {"list: controls", F::Комбо6, controls, false},
+    {"coefficient: backspace", F::Текст1, u"\b", true},
+    {"coefficient: digits and comma", F::Текст1, u"0123456789,", true},
+    {"coefficient: point, minus, blank", F::Текст1, u".- ", false},
+    {"length: backspace", F::Текст2, u"\b", true},
+    {"length: digits", F::Текст2, u"1234567890", true},
+    {"length: comma, point, minus, blank", F::Текст2, u",.- +e", false},
+    {"length: letters", F::Текст2, u"aЖ", false},
+    {"length: controls", F::Текст2, controls, false},
+    {"length: wide digits", F::Текст2, u"\u0663\uFF11", false},
+    {"length: code 0", F::Текст2, std::u16string_view(u"\0", 1), false},
+    {"result: digits", F::Текст3, u"0123456789,", false},
+    {"result: backspace", F::Текст3, u"\b", true},
 }};
 
 } // namespace keyrows

@@ -7,8 +7,10 @@
 #include "check.h"
 #include "contract.h"
 #include "fakefields.h"
+#include "form/accessibility.h"
 #include "form/definition.h"
 #include "form/keyrule.h"
+#include "form/lists.h"
 #include "keyrows.h"
 
 #include <functional>
@@ -30,10 +32,36 @@ struct Window {
     form::Форма1 logic;
 };
 
+// As the window is made, the lists get their items after their stored texts, which
+// stay; the brand list has none until Load.
+void making()
+{
+    FakeFields fields;
+    form::Форма1 logic(fields, u",");
+    const std::vector<std::u16string> expected{
+        u"Комбо1 items 2",
+        u"Комбо1 := Комбо1",
+        u"Комбо2 items Н1",
+        u"Комбо2 := Комбо2",
+        u"Комбо3 items Нижнее",
+        u"Комбо3 := Комбо3",
+        u"Комбо4 items сплошной",
+        u"Комбо4 := Комбо4",
+        u"Комбо5 items вспомогательные конструкции",
+        u"Комбо5 := Комбо5",
+    };
+    check::equal("making", "the writes", fields.writes == expected, true);
+    for (std::size_t i = 0; i < form::listCount; ++i)
+        check::equal("making", check::utf8(form::nameOf(Field(i))) + " items",
+                     fields.items[i] == form::itemsOf(Field(i)), true);
+    check::equal("making", "calculations", logic.calculations(), 0);
+}
+
 void loadOrder()
 {
     FakeFields fields;
     form::Форма1 logic(fields, u",");
+    fields.writes.clear();
     logic.Load();
     const std::vector<std::u16string> expected{
         u"background loaded",
@@ -217,17 +245,56 @@ void fieldContract()
     }
 }
 
-// Which typed characters each field's rule takes, by the field's rule in the definition.
+// Which typed characters each field's KeyPress takes, by the field's rule in the
+// definition; text that arrives whole is taken where each of its characters would be.
 void keyRule()
 {
     for (const keyrows::Row &row : keyrows::rows) {
-        std::u16string_view allowed = u"?";
-        for (const definition::FieldRule &rule : definition::fieldRules)
-            if (rule.name == row.field)
-                allowed = rule.allowed;
         for (const char16_t key : row.typed)
             check::equal(row.name, "key " + std::to_string(int(key)),
-                         int(form::Форма1::OnlyMySymbols(key, allowed)), row.passes ? int(key) : 0);
+                         int(form::Форма1::KeyPress(row.field, key)), row.passes ? int(key) : 0);
+        if (row.typed != u"\b")
+            check::equal(row.name, "taken whole", form::Форма1::takesWhole(row.field, row.typed),
+                         row.passes);
+    }
+}
+
+// What a screen reader reads for each control: words, never the captions' dots; a
+// value box and the picture with what they show.
+void names()
+{
+    struct Row {
+        std::u16string_view control;
+        std::u16string_view shown;
+        std::u16string_view name;
+    };
+    const Row rows[]{
+        {u"Комбо1", u"", u"Катет шва"},
+        {u"Метка1", u"", u"Катет шва"},
+        {u"Комбо2", u"", u"Тип соединения"},
+        {u"Метка2", u"", u"Тип соединения"},
+        {u"Комбо4", u"", u"Шов"},
+        {u"Метка8", u"", u"Шов"},
+        {u"Комбо5", u"", u"Область применения"},
+        {u"Комбо6", u"", u"Марка электрода"},
+        {u"Текст2", u"", u"Общая длина сварных швов, мм"},
+        {u"Текст3", u"", u"Масса электродов, кг"},
+        {u"Метка5", u"", u"Масса электродов, кг"},
+        {u"Метка13", u"Э46", u"Тип электрода: Э46"},
+        {u"Метка13", u"", u"Тип электрода"},
+        {u"Метка12", u"", u"Тип электрода"},
+        {u"Рисунок1", u"Т3", u"Чертеж соединения Т3"},
+        {u"Комманда1", u"", u"Выход"},
+        {u"Метка6", u"", u"Ориентировочный расчет электродов"},
+        {u"Метка10", u"", u""},               // its text is its name
+        {u"Комбо3", u"Нижнее", u"Положение"}, // a list's text is its value, not its name
+    };
+    for (const Row &row : rows) {
+        const std::optional<std::size_t> at = definition::find(row.control);
+        check::equal(check::utf8(row.control), "in the definition", at.has_value(), true);
+        if (at)
+            check::equal(check::utf8(row.control) + " showing " + check::utf8(row.shown), "name",
+                         accessibility::nameShowing(*at, row.shown), row.name);
     }
 }
 
@@ -235,10 +302,12 @@ void keyRule()
 
 int main()
 {
+    making();
     loadOrder();
     events();
     separators();
     fieldContract();
     keyRule();
+    names();
     return check::verdict();
 }

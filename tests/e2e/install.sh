@@ -31,7 +31,7 @@ key() { sed -n "s/^$1=//p" "$desktop"; }
 [ "$(key Exec)" = "electrode-calc" ] || fail "Exec is '$(key Exec)'"
 [ "$(key Icon)" = "$id" ] || fail "Icon is '$(key Icon)'"
 for c in Utility Calculator Engineering; do
-    key Categories | tr ';' '\n' | grep -qx "$c" || fail "category $c is missing"
+    key Categories | tr ';' '\n' | grep -x "$c" >/dev/null || fail "category $c is missing"
 done
 grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" ||
     fail "the metainfo does not launch the desktop entry"
@@ -54,7 +54,7 @@ grep -q -- '--version' <<<"$page" ||
 for n in 16 24 32 48 64 96 128 256; do
     png="$prefix/share/icons/hicolor/${n}x${n}/apps/$id.png"
     [ -f "$png" ] || fail "no ${n}x${n} icon"
-    file "$png" | grep -q "PNG image data, $n x $n" || fail "$png is not a $n x $n PNG"
+    file "$png" | grep "PNG image data, $n x $n" >/dev/null || fail "$png is not a $n x $n PNG"
 done
 
 # Nothing else: no libraries, headers or build tools.

@@ -56,7 +56,7 @@ shoot_window "$program" -reverse
 same_as ru "-reverse"
 kill "$app"; wait "$app" 2>/dev/null || true; app=
 for lang in he_IL.UTF-8 ar_EG.UTF-8; do
-    locale -a | grep -qix "${lang/UTF-8/utf8}" || fail "the locale $lang is missing"
+    locale -a | grep -ix "${lang/UTF-8/utf8}" >/dev/null || fail "the locale $lang is missing"
     shoot_window env LANG="$lang" LC_ALL="$lang" "$program"
     same_as ru "$lang"
     kill "$app"; wait "$app" 2>/dev/null || true; app=

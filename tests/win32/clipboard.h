@@ -2,11 +2,12 @@
 // SPDX-FileCopyrightText: The electrode-calc developers
 
 #pragma once
-// Puts a text on Windows' clipboard, for the tests that paste it.
+// Puts a text on Windows' clipboard, for the tests that paste it, and reads it back.
 
 #include <windows.h>
 
 #include <cstring>
+#include <string>
 #include <string_view>
 
 namespace clipboard {
@@ -25,6 +26,22 @@ inline bool put(HWND owner, std::u16string_view text)
     SetClipboardData(CF_UNICODETEXT, memory);
     CloseClipboard();
     return true;
+}
+
+// The clipboard's text, or "(no text)".
+inline std::u16string text()
+{
+    std::u16string out = u"(no text)";
+    if (!OpenClipboard(nullptr))
+        return out;
+    if (HANDLE memory = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto *held = static_cast<const char16_t *>(GlobalLock(memory))) {
+            out = held;
+            GlobalUnlock(memory);
+        }
+    }
+    CloseClipboard();
+    return out;
 }
 
 } // namespace clipboard

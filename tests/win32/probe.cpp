@@ -5,9 +5,12 @@
 // as the outside tests need:
 //   probe read            prints each field's text, one "name=text" line each (UTF-8)
 //   probe clip TEXT       puts TEXT on the clipboard
+//   probe clipboard       prints the clipboard's text
 //   probe rect NAME       prints a control's place in the window: x y width height,
 //                         and a list's items' height
 //   probe dropped NAME    succeeds while the named list is open
+//   probe inked NAME      prints how many pixels a control's text darkens drawn in the
+//                         window's face, regular and bold, in the control's size
 //   probe agree           succeeds when every field is what the logic alone shows for
 //                         the lists' and the length's texts on screen
 //   probe walk SEED STEPS picks, typing, deletions and pastes at random; after each
@@ -21,6 +24,7 @@
 #include "form/keyrule.h"
 #include "form/lists.h"
 #include "win32/controls.h"
+#include "win32/look.h"
 
 #include <windows.h>
 // After windows.h, which it needs.
@@ -43,7 +47,7 @@ HWND window()
 
 HWND control(HWND w, Field field)
 {
-    return GetDlgItem(w, controls::idOf(controls::rowOf(field)));
+    return GetDlgItem(w, controls::idOf(definition::rowOf(field)));
 }
 
 // A list's edit field, found as a child window: from another process a list does not
@@ -89,8 +93,8 @@ void type(HWND field, char16_t c)
 
 HWND named(HWND w, std::u16string_view name)
 {
-    const std::size_t row = controls::rowOf(name);
-    return row < controls::count ? GetDlgItem(w, controls::idOf(row)) : nullptr;
+    const std::optional<std::size_t> row = definition::find(name);
+    return row ? GetDlgItem(w, controls::idOf(*row)) : nullptr;
 }
 
 int rect(HWND w, HWND control)
@@ -103,6 +107,42 @@ int rect(HWND w, HWND control)
     std::printf("%ld %ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top,
                 long(item == CB_ERR ? 0 : item));
     return 0;
+}
+
+// The pixels of `text` drawn black on white in the window's face at `weight`, wrapped
+// in `box` as a label wraps it, that are darker than mid grey.
+int inked(std::u16string_view text, SIZE box, int weight, int dpi)
+{
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = box.cx;
+    info.bmiHeader.biHeight = -box.cy;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void *bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+    RECT r{0, 0, box.cx, box.cy};
+    FillRect(dc, &r, HBRUSH(GetStockObject(WHITE_BRUSH)));
+    HFONT font = look::fontOf(MulDiv(definition::fontPixels, dpi, 96), weight);
+    HGDIOBJ oldFont = SelectObject(dc, font);
+    SetBkMode(dc, TRANSPARENT);
+    DrawTextW(dc, reinterpret_cast<const wchar_t *>(text.data()), int(text.size()), &r,
+              DT_WORDBREAK | DT_NOPREFIX);
+    GdiFlush();
+    int dark = 0;
+    const auto *pixel = static_cast<const unsigned char *>(bits);
+    for (int i = 0; i < box.cx * box.cy; ++i, pixel += 4)
+        dark += (pixel[0] + pixel[1] * 2 + pixel[2]) / 4 < 128;
+    SelectObject(dc, oldFont);
+    SelectObject(dc, oldBitmap);
+    DeleteObject(font);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return dark;
 }
 
 bool compare(HWND w, const FakeFields &twin, const std::string &row)
@@ -165,8 +205,7 @@ int walk(HWND w, unsigned seed, int steps)
             std::u16string &length = twin.at(Field::Текст2);
             if (key == keyrule::backspace && !length.empty())
                 length.pop_back();
-            else if (key != keyrule::backspace &&
-                     keyrule::onlyMySymbols(key, keyrule::digits) != 0)
+            else if (key != keyrule::backspace && keyrule::onlyMySymbols(key, keyrule::digits) != 0)
                 length += key;
             logic.edited(Field::Текст2);
             break;
@@ -229,13 +268,29 @@ int main()
         return read(w);
     if (is(3, u"rect") && named(w, args[2]))
         return rect(w, named(w, args[2]));
+    if (is(2, u"clipboard")) {
+        std::printf("%s\n", check::utf8(clipboard::text()).c_str());
+        return 0;
+    }
+    if (is(3, u"inked") && named(w, args[2])) {
+        HWND control = named(w, args[2]);
+        RECT r;
+        GetClientRect(control, &r);
+        const std::u16string text = textOf(control);
+        HDC screen = GetDC(nullptr);
+        const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+        ReleaseDC(nullptr, screen);
+        std::printf("%d %d\n", inked(text, {r.right, r.bottom}, FW_NORMAL, dpi),
+                    inked(text, {r.right, r.bottom}, FW_BOLD, dpi));
+        return 0;
+    }
     if (is(3, u"dropped") && named(w, args[2]))
         return SendMessageW(named(w, args[2]), CB_GETDROPPEDSTATE, 0, 0) ? 0 : 1;
     if (is(2, u"agree"))
         return agree(w);
     if (is(4, u"walk"))
         return walk(w, unsigned(std::stoul(check::utf8(args[2]))), std::stoi(check::utf8(args[3])));
-    std::printf("usage: probe read | clip TEXT | rect NAME | dropped NAME | agree | walk SEED "
-                "STEPS\n");
+    std::printf("usage: probe read | clip TEXT | clipboard | rect NAME | inked NAME | "
+                "dropped NAME | agree | walk SEED STEPS\n");
     return 2;
 }

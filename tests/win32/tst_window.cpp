@@ -13,6 +13,8 @@
 #include "core/fakefields.h"
 #include "core/keyrows.h"
 #include "form/accessibility.h"
+#include "form/commandline.h"
+#include "win32/console.h"
 #include "win32/look.h"
 #include "win32/text.h"
 #include "win32/window.h"
@@ -20,6 +22,7 @@
 #include <oleacc.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <functional>
 #include <vector>
@@ -44,8 +47,8 @@ void pump()
 // takes a shown window down only after a wait for a window manager.
 struct Shown {
     Shown() : w(GetModuleHandleW(nullptr), u",") { pump(); }
-    HWND field(std::u16string_view name) const { return w.control(controls::rowOf(name)); }
-    HWND field(Field f) const { return w.control(controls::rowOf(f)); }
+    HWND field(std::u16string_view name) const { return w.control(*definition::find(name)); }
+    HWND field(Field f) const { return w.control(f); }
     Window w;
 };
 
@@ -67,23 +70,151 @@ void contractRows()
     }
 }
 
+// Each character of the shared table, typed (WM_CHAR) and sent as a character of any
+// plane (WM_UNICHAR, which some edit controls insert without a WM_CHAR).
 void keyRows()
 {
     for (const keyrows::Row &row : keyrows::rows) {
         for (const char16_t key : row.typed) {
-            Shown s;
-            HWND field = s.field(row.field);
-            HWND edit = editOf(field);
-            const std::u16string before = textOf(field);
-            SendMessageW(edit, EM_SETSEL, before.size(), before.size());
-            SendMessageW(edit, WM_CHAR, WPARAM(key), 1);
-            pump();
-            const std::string what = "key " + std::to_string(int(key)) + " changes the text";
-            check::equal(row.name, what, textOf(field) != before, row.passes);
-            // A deletion in the result empties it whole.
-            if (row.field == u"Текст3" && row.passes)
-                check::equal(row.name, "the result after a deletion", textOf(field), u"");
+            for (const UINT message : {UINT(WM_CHAR), UINT(WM_UNICHAR)}) {
+                Shown s;
+                HWND field = s.field(row.field);
+                HWND edit = editOf(field);
+                const std::u16string before = textOf(field);
+                SendMessageW(edit, EM_SETSEL, before.size(), before.size());
+                SendMessageW(edit, message, WPARAM(key), 1);
+                pump();
+                const std::string what = std::string(message == WM_CHAR ? "" : "WM_UNICHAR ") +
+                                         "key " + std::to_string(int(key)) + " changes the text";
+                check::equal(row.name, what, textOf(field) != before, row.passes);
+                // A deletion in the result empties it whole.
+                if (row.field == Field::Текст3 && row.passes)
+                    check::equal(row.name, "the result after a deletion", textOf(field), u"");
+            }
         }
+    }
+    Shown s;
+    check::equal("WM_UNICHAR", "taken",
+                 int(SendMessageW(s.field(Field::Текст2), WM_UNICHAR, UNICODE_NOCHAR, 0)), TRUE);
+}
+
+// A pick as Windows tells of it under Wine.
+void pickItem(Shown &s, Field list, int index)
+{
+    HWND combo = s.field(list);
+    SendMessageW(combo, CB_SETCURSEL, WPARAM(index), 0);
+    for (const int code : {CBN_SELENDOK, CBN_CLOSEUP, CBN_SELCHANGE})
+        SendMessageW(s.w.hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), code), LPARAM(combo));
+    pump();
+}
+
+// What leaves a field's text as it was is no edit: selecting all, a write of the same
+// text from outside, a paste of the same text. Nothing is calculated or reset.
+void unchanged()
+{
+    struct Row {
+        const char *name;
+        Field field;
+        std::function<void(HWND edit)> act;
+    };
+    const auto selectAll = [](HWND edit) { SendMessageW(edit, WM_CHAR, 1, 1); };
+    const auto sameText = [](HWND edit) {
+        SetWindowTextW(edit, wintext::wide(textOf(edit)).c_str());
+    };
+    const auto samePaste = [](HWND edit) {
+        clipboard::put(nullptr, textOf(edit));
+        SendMessageW(edit, EM_SETSEL, 0, -1);
+        SendMessageW(edit, WM_PASTE, 0, 0);
+    };
+    const Row rows[]{
+        {"Ctrl+A in the result", Field::Текст3, selectAll},
+        {"the result written with its own text", Field::Текст3, sameText},
+        {"Ctrl+A in the area", Field::Комбо5, selectAll},
+        {"the area written with its own text", Field::Комбо5, sameText},
+        {"the area pasted over with its own text", Field::Комбо5, samePaste},
+        {"the length written with its own text", Field::Текст2, sameText},
+    };
+    for (const Row &row : rows) {
+        Shown s;
+        // A brand picked after the area, the result deleted: what an edit would undo.
+        pickItem(s, Field::Комбо6, 0);
+        std::array<std::u16string, form::fieldCount> before;
+        for (std::size_t f = 0; f < form::fieldCount; ++f)
+            before[f] = textOf(s.field(Field(f)));
+        const int calculations = s.w.logic().calculations();
+        row.act(editOf(s.field(row.field)));
+        pump();
+        for (std::size_t f = 0; f < form::fieldCount; ++f)
+            check::equal(row.name, check::utf8(form::nameOf(Field(f))), textOf(s.field(Field(f))),
+                         before[f]);
+        check::equal(row.name, "calculations", s.w.logic().calculations() - calculations, 0);
+    }
+    // Ctrl+A, then Ctrl+C, copies the whole result.
+    Shown s;
+    HWND result = s.field(Field::Текст3);
+    SendMessageW(result, WM_CHAR, 1, 1);
+    SendMessageW(result, WM_CHAR, 3, 1);
+    pump();
+    check::equal("Ctrl+A, Ctrl+C in the result", "the clipboard", clipboard::text(), u"0,226");
+}
+
+// The keys of the clipboard, as the edit control would take them inside: Shift+Insert
+// pastes where the field takes pastes, Shift+Delete cuts, Ctrl+Insert copies.
+void clipboardKeys()
+{
+    struct Row {
+        const char *name;
+        Field field;
+        BYTE modifier;
+        WPARAM key;
+        std::u16string_view clipboardBefore;
+        std::u16string_view text;
+        std::u16string_view clipboardAfter;
+        std::u16string_view result;
+    };
+    const Row rows[]{
+        {"Shift+Insert in the result: refused", Field::Текст3, VK_SHIFT, VK_INSERT, u"5", u"0,226",
+         u"5", u"0,226"},
+        {"Shift+Insert in the length: pasted", Field::Текст2, VK_SHIFT, VK_INSERT, u"2000", u"2000",
+         u"2000", u"0,452"},
+        {"Shift+Delete in the length: cut", Field::Текст2, VK_SHIFT, VK_DELETE, u"x", u"", u"1000",
+         u""},
+        {"Ctrl+Insert in the result: copied", Field::Текст3, VK_CONTROL, VK_INSERT, u"x", u"0,226",
+         u"0,226", u"0,226"},
+    };
+    for (const Row &row : rows) {
+        Shown s;
+        clipboard::put(nullptr, row.clipboardBefore);
+        HWND edit = editOf(s.field(row.field));
+        SendMessageW(edit, EM_SETSEL, 0, -1);
+        BYTE keys[256]{};
+        keys[row.modifier] = 0x80;
+        SetKeyboardState(keys);
+        SendMessageW(edit, WM_KEYDOWN, row.key, 1);
+        keys[row.modifier] = 0;
+        SetKeyboardState(keys);
+        pump();
+        check::equal(row.name, "the field", textOf(s.field(row.field)), row.text);
+        check::equal(row.name, "the clipboard", clipboard::text(), row.clipboardAfter);
+        check::equal(row.name, "the result", textOf(s.field(Field::Текст3)), row.result);
+    }
+}
+
+// The window's private message after a pick comes from anyone who may post to it: one
+// that names no list changes nothing.
+void privateMessage()
+{
+    for (const WPARAM w : {WPARAM(form::listCount), WPARAM(0x7FFFFFFF), WPARAM(-1)}) {
+        Shown s;
+        std::array<std::u16string, form::fieldCount> before;
+        for (std::size_t f = 0; f < form::fieldCount; ++f)
+            before[f] = textOf(s.field(Field(f)));
+        PostMessageW(s.w.hwnd(), Picks::afterPick, w, 0);
+        pump();
+        const std::string name = "after-pick message with " + std::to_string(w);
+        for (std::size_t f = 0; f < form::fieldCount; ++f)
+            check::equal(name, check::utf8(form::nameOf(Field(f))), textOf(s.field(Field(f))),
+                         before[f]);
     }
 }
 
@@ -120,7 +251,7 @@ void picks()
         if (row.selects)
             SendMessageW(list, CB_SETCURSEL, 1, 0);
         for (const int code : row.notifications)
-            SendMessageW(s.w.handle(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), code),
+            SendMessageW(s.w.hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), code),
                          LPARAM(list));
         pump();
         check::equal(row.name, "calculations", s.w.logic().calculations() - before,
@@ -155,7 +286,7 @@ void pastes()
     };
     for (const Row &row : rows) {
         Shown s;
-        if (!check::equal(row.name, "clipboard taken", clipboard::put(s.w.handle(), row.pasted),
+        if (!check::equal(row.name, "clipboard taken", clipboard::put(s.w.hwnd(), row.pasted),
                           true))
             continue;
         HWND field = s.field(row.field);
@@ -188,16 +319,16 @@ void enterAndEscape()
     for (const Row &row : rows) {
         Shown s;
         SetFocus(s.field(row.focus));
-        SendMessageW(s.w.handle(), WM_COMMAND, row.command, 0);
+        SendMessageW(s.w.hwnd(), WM_COMMAND, row.command, 0);
         pump();
-        check::equal(row.name, "the window ended", s.w.handle() == nullptr, row.ends);
+        check::equal(row.name, "the window ended", s.w.hwnd() == nullptr, row.ends);
     }
 }
 
 void identity()
 {
     Shown s;
-    HWND window = s.w.handle();
+    HWND window = s.w.hwnd();
     for (std::size_t row = 0; row < controls::count; ++row) {
         const std::string name = check::utf8(definition::controls[row].name);
         check::equal(name, "ID", GetDlgCtrlID(s.w.control(row)), int(101 + row));
@@ -340,24 +471,219 @@ std::u16string accessibleName(HWND control)
 void screenReaders()
 {
     Shown s;
+    s.w.nameForScreenReaders();
     // Without the names set, Windows names the result after the caption before it in the
     // tab order: the title.
     const std::u16string unnamed = accessibleName(s.field(Field::Текст3));
-    if (unnamed == definition::controls[controls::rowOf(u"Метка6")].text) {
+    if (unnamed == definition::controls[definition::at(definition::Role::Title)].text) {
         // Wine's IAccPropServices takes the names but keeps none of them (a stub).
         std::printf("SKIP: screen readers: this Windows does not read the names set through "
                     "IAccPropServices (the result is named \"%s\")\n",
                     check::utf8(unnamed).c_str());
         return;
     }
-    for (const definition::Caption &pair : definition::captions) {
-        const std::u16string name = accessibility::nameFromCaption(
-            definition::controls[controls::rowOf(pair.caption)].text);
-        check::equal(check::utf8(pair.field), "accessible name",
-                     accessibleName(s.field(pair.field)), name);
+    // Every control by the name the logic gives it, the value box and the picture with
+    // what they show.
+    for (std::size_t row = 0; row < controls::count; ++row) {
+        const bool picture = definition::controls[row].role == definition::Role::Picture;
+        const std::u16string name =
+            accessibility::nameShowing(row, picture ? u"Н1" : textOf(s.w.control(row)));
+        if (!name.empty())
+            check::equal(check::utf8(definition::controls[row].name), "accessible name",
+                         accessibleName(s.w.control(row)), name);
     }
-    check::equal("Рисунок1", "accessible name", accessibleName(s.field(u"Рисунок1")),
-                 accessibility::pictureName);
+}
+
+// The size of an icon the window carries.
+int iconSize(HWND window, WPARAM which)
+{
+    auto icon = HICON(SendMessageW(window, WM_GETICON, which, 0));
+    ICONINFO info{};
+    if (!icon || !GetIconInfo(icon, &info))
+        return 0;
+    BITMAP b{};
+    GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof b, &b);
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return b.bmWidth;
+}
+
+// Another monitor's density: the window takes the rectangle Windows suggests, size and
+// all, and icons of the size of that density; then back. Made at the screen's density,
+// the window is wholly inside the part of the screen no task bar covers.
+void density()
+{
+    Shown s;
+    HWND window = s.w.hwnd();
+    const int dpi = s.w.dpi();
+    const std::string at = " at " + std::to_string(dpi) + " dpi";
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+    RECT made;
+    GetWindowRect(window, &made);
+    const RECT &work = monitor.rcWork;
+    check::equal("made" + at, "inside the work area",
+                 made.left >= work.left && made.top >= work.top && made.right <= work.right &&
+                     made.bottom <= work.bottom,
+                 true);
+    check::equal("made" + at, "large icon", iconSize(window, ICON_BIG),
+                 GetSystemMetrics(SM_CXICON));
+    check::equal("made" + at, "small icon", iconSize(window, ICON_SMALL),
+                 GetSystemMetrics(SM_CXSMICON));
+    const DWORD objects = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    // Another density that fits the screen, then back.
+    for (const int other : {dpi >= 144 ? dpi * 2 / 3 : dpi * 3 / 2, dpi}) {
+        RECT suggested{made.left + 7, made.top + 5, 0, 0};
+        RECT client{0, 0, controls::scaled(definition::formWidth, other),
+                    controls::scaled(definition::formHeight, other)};
+        AdjustWindowRectEx(&client, DWORD(GetWindowLongPtrW(window, GWL_STYLE)), FALSE, 0);
+        suggested.right = suggested.left + (client.right - client.left) + 3;
+        suggested.bottom = suggested.top + (client.bottom - client.top) + 2;
+        SendMessageW(window, 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(other, other),
+                     LPARAM(&suggested));
+        pump();
+        RECT now;
+        GetWindowRect(window, &now);
+        const std::string row = "moved to " + std::to_string(other) + " dpi" + at;
+        check::equal(row, "window rectangle",
+                     std::to_string(now.left) + "," + std::to_string(now.top) + " " +
+                         std::to_string(now.right - now.left) + "x" +
+                         std::to_string(now.bottom - now.top),
+                     std::to_string(suggested.left) + "," + std::to_string(suggested.top) + " " +
+                         std::to_string(suggested.right - suggested.left) + "x" +
+                         std::to_string(suggested.bottom - suggested.top));
+        check::equal(row, "faces", s.w.look().dpi(), other);
+        RECT box;
+        GetWindowRect(s.field(Field::Текст2), &box);
+        check::equal(row, "length box width", int(box.right - box.left),
+                     controls::scaled(1575, other));
+    }
+    check::equal("back" + at, "user objects",
+                 int(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS)), int(objects));
+
+    struct Row {
+        const char *name;
+        RECT window;
+        POINT expected;
+    };
+    const RECT screen{0, 0, 1366, 728}; // 1366 x 768, a task bar of 40 below
+    const Row rows[]{
+        {"inside", {100, 100, 660, 620}, {100, 100}},
+        {"under the task bar", {26, 26, 586, 750}, {26, 4}},
+        {"off the right edge", {900, 30, 1460, 550}, {806, 30}},
+        {"off the top left", {-50, -20, 510, 500}, {0, 0}},
+        {"larger than the screen", {30, 30, 1530, 930}, {0, 0}},
+    };
+    for (const Row &row : rows) {
+        const POINT got = Window::placed(row.window, screen);
+        check::equal(row.name, "placed at", std::to_string(got.x) + "," + std::to_string(got.y),
+                     std::to_string(row.expected.x) + "," + std::to_string(row.expected.y));
+    }
+}
+
+// The colours a control is drawn in, as the window answers WM_CTLCOLOR….
+std::pair<COLORREF, COLORREF> drawnColours(HWND window, HWND control)
+{
+    HDC dc = CreateCompatibleDC(nullptr);
+    SendMessageW(window, WM_CTLCOLORSTATIC, WPARAM(dc), LPARAM(control));
+    const std::pair<COLORREF, COLORREF> colours{GetTextColor(dc), GetBkColor(dc)};
+    DeleteDC(dc);
+    return colours;
+}
+
+std::string hex(COLORREF c)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", GetRValue(c), GetGValue(c), GetBValue(c));
+    return text;
+}
+
+// Under high contrast every text and background is the system's, boxes in the window
+// colours and the rest in the dialog colours; otherwise the defined ones, and the
+// system's text colour where none is defined.
+void contrast()
+{
+    for (std::size_t row = 0; row < controls::count; ++row) {
+        const std::string name = check::utf8(definition::controls[row].name);
+        const look::ControlPaint high = look::paintOf(row, definition::loadedBackground, true);
+        check::equal(name, "high contrast: system text", high.text.system >= 0, true);
+        check::equal(name, "high contrast: system background", high.background.system >= 0, true);
+        const look::ControlPaint plain = look::paintOf(row, definition::loadedBackground, false);
+        bool defined = false;
+        for (const definition::ControlColour &cc : definition::controlColours)
+            defined = defined || (cc.row == row && cc.part == definition::Part::Text);
+        check::equal(name, "defined text colour", plain.text.system < 0, defined);
+    }
+
+    // The system's colours changed: the window draws in the new ones at once.
+    Shown s;
+    HWND caption = s.w.control(definition::at(u"Метка1", definition::Kind::Label));
+    const int which[]{COLOR_WINDOWTEXT};
+    const COLORREF was[]{GetSysColor(COLOR_WINDOWTEXT)};
+    const COLORREF green[]{RGB(0, 128, 0)};
+    SetSysColors(1, which, green);
+    pump();
+    check::equal("Метка1 after SetSysColors", "text", hex(drawnColours(s.w.hwnd(), caption).first),
+                 hex(green[0]));
+    SetSysColors(1, which, was);
+    pump();
+
+    HIGHCONTRASTW on{};
+    on.cbSize = sizeof on;
+    SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof on, &on, 0);
+    const HIGHCONTRASTW off = on;
+    on.dwFlags |= HCF_HIGHCONTRASTON;
+    if (!SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof on, &on, SPIF_SENDCHANGE)) {
+        std::printf("SKIP: high contrast in the running window: this Windows cannot turn it "
+                    "on (SPI_SETHIGHCONTRAST fails with %lu)\n",
+                    GetLastError());
+        return;
+    }
+    pump();
+    for (const std::u16string_view name : {u"Метка9", u"Метка1", u"Метка5", u"Текст3"}) {
+        const auto [text, background] = drawnColours(s.w.hwnd(), s.field(name));
+        const bool box = name == u"Текст3";
+        const std::string row = "high contrast: " + check::utf8(name);
+        check::equal(row, "text", hex(text),
+                     hex(GetSysColor(box ? COLOR_WINDOWTEXT : COLOR_BTNTEXT)));
+        check::equal(row, "background", hex(background),
+                     hex(GetSysColor(box ? COLOR_WINDOW : COLOR_BTNFACE)));
+    }
+    SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof off, const_cast<HIGHCONTRASTW *>(&off),
+                          SPIF_SENDCHANGE);
+    pump();
+}
+
+// A window that could not be opened is told of in a message box too: a program started
+// from the desktop has no console to print to.
+DWORD WINAPI reportNotOpened(void *)
+{
+    console::report(commandline::windowNotOpened(true));
+    return 0;
+}
+
+void failure()
+{
+    HANDLE reporter = CreateThread(nullptr, 0, reportNotOpened, nullptr, 0, nullptr);
+    const std::wstring title = wintext::wide(definition::formTitle);
+    HWND box = nullptr;
+    for (int tries = 0; tries < 600 && !box; ++tries) {
+        box = FindWindowW(L"#32770", title.c_str());
+        if (!box)
+            Sleep(50);
+    }
+    std::u16string said = u"(no message box)";
+    if (box) {
+        wchar_t text[256]{};
+        GetDlgItemTextW(box, 0xFFFF, text, 256);
+        said = wintext::fromWide(text, wcslen(text));
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    }
+    WaitForSingleObject(reporter, 30000);
+    CloseHandle(reporter);
+    check::equal("a window not opened", "the message box says", said,
+                 u"Окно программы открыть не удалось.");
 }
 
 } // namespace
@@ -366,9 +692,11 @@ int main(int argc, char **argv)
 {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const std::pair<const char *, std::function<void()>> groups[]{
-        {"contract", contractRows}, {"keys", keyRows},         {"picks", picks},
-        {"pastes", pastes},         {"enter", enterAndEscape}, {"identity", identity},
-        {"captions", captionsFit},  {"names", screenReaders},
+        {"contract", contractRows},   {"keys", keyRows},           {"picks", picks},
+        {"pastes", pastes},           {"enter", enterAndEscape},   {"identity", identity},
+        {"captions", captionsFit},    {"names", screenReaders},    {"unchanged", unchanged},
+        {"clipboard", clipboardKeys}, {"private", privateMessage}, {"density", density},
+        {"contrast", contrast},       {"failure", failure},
     };
     for (const auto &[name, run] : groups) {
         bool wanted = argc < 2;

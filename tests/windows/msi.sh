@@ -41,7 +41,7 @@ for kv in "ProductName=$name" "Manufacturer=$publisher" "ARPPRODUCTICON=icon.ico
 done
 [ "$(msiinfo export "$msi" _ForceCodepage | tr -d '\r\0' | tail -n 1)" = "1251	_ForceCodepage" ] ||
     fail "the database's code page is not 1251"
-msiinfo export "$msi" LaunchCondition | grep -q "^NOT WIX_DOWNGRADE_DETECTED	Уже установлена более новая версия" ||
+msiinfo export "$msi" LaunchCondition | grep "^NOT WIX_DOWNGRADE_DETECTED	Уже установлена более новая версия" >/dev/null ||
     fail "no downgrade message"
 msiinfo extract "$msi" Icon.icon.ico | cmp -s - "$top/assets/icon.ico" || fail "the MSI's icon is not the program's"
 echo "msiinfo: $name $version, $publisher, $arch, code page 1251, icon and downgrade message"
@@ -138,7 +138,7 @@ check_installed() { # version, product code
     text=$(entries)
     [ "$(grep -c "^\"DisplayName\"=\"$name\"$" <<<"$text")" -eq 1 ] || fail "not one uninstall entry named $name"
     for kv in "DisplayName=$name" "DisplayVersion=$1" "Publisher=$publisher"; do
-        sed -n "/^\[.*\\\\$2\]$/,/^$/p" <<<"$text" | grep -qxF "\"${kv%%=*}\"=\"${kv#*=}\"" ||
+        sed -n "/^\[.*\\\\$2\]$/,/^$/p" <<<"$text" | grep -xF "\"${kv%%=*}\"=\"${kv#*=}\"" >/dev/null ||
             fail "the uninstall entry $2 lacks ${kv%%=*} '${kv#*=}'"
     done
 }

@@ -27,7 +27,7 @@ grep -q "для Windows ($bits-разрядная)" "$top/README.txt" && grep -q
     fail "README.txt does not name the $bits-bit build"
 extra=$(cd "$top" && find . -type f ! -name electrode-calc.exe ! -name LICENSE.txt ! -name README.txt)
 [ -z "$extra" ] || fail "unexpected files: $extra"
-! find "$top" -iname '*.dll' | grep -q . || fail "a DLL beside the program"
+! find "$top" -iname '*.dll' | grep . >/dev/null || fail "a DLL beside the program"
 
 objdump=$([ "$arch" = x86 ] && echo i686 || echo x86_64)-w64-mingw32-objdump
 headers=$($objdump -p "$exe")
@@ -35,7 +35,7 @@ grep -q 'Subsystem.*(Windows GUI)' <<<"$headers" || fail "not a GUI-subsystem pr
 format=$($objdump -f "$exe" | sed -n 's/.*file format //p')
 [ "$format" = "$([ "$arch" = x86 ] && echo pei-i386 || echo pei-x86-64)" ] ||
     fail "the program is $format, not $arch"
-! $objdump -h "$exe" | grep -q '\.debug_' || fail "the program is not stripped"
+! $objdump -h "$exe" | grep '\.debug_' >/dev/null || fail "the program is not stripped"
 # Only libraries that every Windows since 7 has.
 system='^(comctl32|gdi32|imm32|kernel32|msvcrt|ole32|shell32|user32)\.dll$'
 awk '/DLL Name:/ {print tolower($3)}' <<<"$headers" >"$work/dlls"

@@ -3,9 +3,10 @@
 
 #pragma once
 // The calculator's one window. All of its state is the text of its fields; its
-// procedures read those texts and write texts, captions and the joint picture.
+// procedures read those texts and write texts, captions and the joint picture. Its
+// object name is the form's, Форма1, as tests and screen readers know it.
 
-#include "app/window/definition.h"
+#include "app/window/builder.h"
 #include "app/window/widgetfields.h"
 #include "form/form.h"
 
@@ -15,11 +16,11 @@
 
 #include <memory>
 
-class Форма1 : public QWidget
+class FormWindow : public QWidget
 {
 public:
-    explicit Форма1(const QLocale &locale = QLocale::system(), QWidget *parent = nullptr);
-    ~Форма1() override;
+    explicit FormWindow(const QLocale &locale = QLocale::system(), QWidget *parent = nullptr);
+    ~FormWindow() override;
 
     // Start values and the first calculation; runs once, before the window is shown.
     void Load();
@@ -46,7 +47,7 @@ private:
     void wire();
 
     // The controls, as the definition made them, the fields over them, and the logic.
-    definition::Controls ui{};
+    builder::Controls ui{};
     std::unique_ptr<WidgetFields> fields_;
     std::unique_ptr<form::Форма1> logic_;
 };

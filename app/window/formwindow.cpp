@@ -1,18 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The electrode-calc developers
 
-#include "app/window/form.h"
+#include "app/window/formwindow.h"
 
 #include "app/input/inputgate.h"
 #include "app/platform/decorations.h"
 #include "app/platform/windowhints.h"
-#include "app/window/accessibility.h"
-#include "app/window/definition.h"
+#include "app/window/builder.h"
 #include "app/window/icon.h"
 #include "app/window/look.h"
 #include "app/window/qtext.h"
+#include "app/window/screenreader.h"
 #include "app/window/titlebar.h"
-#include "form/keyrule.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -24,7 +23,7 @@
 #include <QResizeEvent>
 #include <QTimer>
 
-Форма1::Форма1(const QLocale &locale, QWidget *parent) : QWidget(parent)
+FormWindow::FormWindow(const QLocale &locale, QWidget *parent) : QWidget(parent)
 {
     setObjectName(qtext::toQt(definition::formName));
     setWindowTitle(qtext::toQt(definition::formTitle));
@@ -37,10 +36,11 @@
     resize(definition::px(definition::formWidth), definition::px(definition::formHeight));
 
     look::prepare(this);
-    ui = definition::build(this);
+    ui = builder::build(this);
     look::apply(ui);
-    accessibility::nameFields(ui);
+    screenreader::nameControls(ui);
     fields_ = std::make_unique<WidgetFields>(this, ui);
+    // Made over the controls as built: the logic gives the lists their items.
     logic_ = std::make_unique<form::Форма1>(*fields_, qtext::separatorOf(locale));
 
     // Where the window draws its own title bar (Wayland, when the compositor leaves it
@@ -60,20 +60,18 @@
     wire();
 }
 
-// The controls outlive this part of the window: while they are taken down, a list that
+// The controls outlive this destructor: while they are taken down, a list that
 // loses the focus may still report a pick. Nothing reaches the procedures any more.
-Форма1::~Форма1()
+FormWindow::~FormWindow()
 {
-    for (QComboBox *list : {ui.Комбо1, ui.Комбо2, ui.Комбо3, ui.Комбо4, ui.Комбо5, ui.Комбо6}) {
-        list->disconnect(this);
-        list->lineEdit()->disconnect(this);
-    }
-    for (QWidget *control :
-         std::initializer_list<QWidget *>{ui.Текст1, ui.Текст2, ui.Текст3, ui.Комманда1})
+    for (QWidget *control : ui.rows) {
         control->disconnect(this);
+        if (auto *list = qobject_cast<QComboBox *>(control))
+            list->lineEdit()->disconnect(this);
+    }
 }
 
-void Форма1::showEvent(QShowEvent *event)
+void FormWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     windowhints::offerNoResize(this);
@@ -83,7 +81,7 @@ namespace {
 constexpr Qt::WindowStates enlarged = Qt::WindowMaximized | Qt::WindowFullScreen;
 }
 
-void Форма1::changeEvent(QEvent *event)
+void FormWindow::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && (windowState() & enlarged)) {
@@ -101,7 +99,7 @@ void Форма1::changeEvent(QEvent *event)
 // size is only advice (Wayland), a size that the window system sets is taken back at
 // once. Where it is held on X11, a window manager that sets another size anyway is not
 // answered: the two would go on without end.
-void Форма1::resizeEvent(QResizeEvent *event)
+void FormWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     const bool held = maximumSize() == minimumSize();
@@ -110,47 +108,54 @@ void Форма1::resizeEvent(QResizeEvent *event)
         resize(minimumSize());
 }
 
-void Форма1::wire()
+void FormWindow::wire()
 {
+    using definition::Kind;
     using form::Field;
-    // Picking an item is a Click; a write from code is not. The user's own edits of
-    // a list's text (backspace, delete, paste, drop, middle click) apply like a pick,
-    // so that every output belongs to the inputs on screen.
-    const std::pair<QComboBox *, Field> lists[] = {
-        {ui.Комбо1, Field::Комбо1}, {ui.Комбо2, Field::Комбо2}, {ui.Комбо3, Field::Комбо3},
-        {ui.Комбо4, Field::Комбо4}, {ui.Комбо5, Field::Комбо5}, {ui.Комбо6, Field::Комбо6},
-    };
-    for (const auto &[list, field] : lists) {
-        connect(list, &QComboBox::activated, this, [this, list, field](int index) {
-            // The toolkit's own pick, when editing ends on the text of another item, is
-            // no pick of the user's: the edit has already applied.
-            if (definition::isEditingFinishing(list))
-                return;
-            logic_->picked(field, qtext::fromQt(list->itemText(index)));
-        });
-        connect(list->lineEdit(), &QLineEdit::textEdited, this,
-                [this, field] { logic_->edited(field); });
+    for (std::size_t i = 0; i < form::fieldCount; ++i) {
+        const Field field = Field(i);
+        switch (definition::controls[definition::rowOf(field)].kind) {
+        case Kind::Combo: {
+            // Picking an item is a Click; a write from code is not. The user's own edits
+            // of a list's text (backspace, delete, paste, drop, middle click) apply like a
+            // pick, so that every output belongs to the inputs on screen.
+            auto *list = ui.of<QComboBox>(field);
+            connect(list, &QComboBox::activated, this, [this, list, field](int index) {
+                // The toolkit's own pick, when editing ends on the text of another item,
+                // is no pick of the user's: the edit has already applied.
+                if (builder::isEditingFinishing(list))
+                    return;
+                logic_->picked(field, qtext::fromQt(list->itemText(index)));
+            });
+            connect(list->lineEdit(), &QLineEdit::textEdited, this,
+                    [this, field] { logic_->edited(field); });
+            break;
+        }
+        case Kind::Text:
+            // The user's own edits of the text boxes; the logic raises Change for its
+            // writes.
+            connect(ui.of<QLineEdit>(field), &QLineEdit::textEdited, this,
+                    [this, field] { logic_->edited(field); });
+            break;
+        default:
+            break;
+        }
     }
-    // The user's own edits of the text boxes; the logic raises Change for its writes.
-    for (const auto &[box, field] : {std::pair{ui.Текст1, Field::Текст1},
-                                     std::pair{ui.Текст2, Field::Текст2},
-                                     std::pair{ui.Текст3, Field::Текст3}})
-        connect(box, &QLineEdit::textEdited, this, [this, field] { logic_->edited(field); });
-    connect(ui.Комманда1, &QPushButton::clicked, this, [] { QCoreApplication::exit(0); });
+    connect(ui.at<QPushButton>(definition::at(definition::Role::Exit)), &QPushButton::clicked, this,
+            [] { QCoreApplication::exit(0); });
 
-    // Each field's key rule and paste policy, as the definition gives them.
+    // Every way of putting text into a field passes the logic's key rule and paste
+    // policy for the field.
     for (const definition::FieldRule &rule : definition::fieldRules)
-        new InputGate(findChild<QWidget *>(qtext::toQt(rule.name)), rule.allowed,
-                      rule.pastes == definition::Pastes::Taken ? InputGate::Pastes::Taken
-                                                               : InputGate::Pastes::Refused);
+        new InputGate(ui.of(rule.field), rule.field);
 }
 
-char16_t Форма1::OnlyMySymbols(const char16_t &keyCode, QStringView allowed) const
+char16_t FormWindow::OnlyMySymbols(const char16_t &keyCode, QStringView allowed) const
 {
     return form::Форма1::OnlyMySymbols(keyCode, qtext::fromQt(allowed));
 }
 
-void Форма1::Load()
+void FormWindow::Load()
 {
     logic_->Load();
 }

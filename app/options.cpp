@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: The electrode-calc developers
 
-#include "app/commandline.h"
+#include "app/options.h"
 
 #include "app/window/qtext.h"
 #include "form/commandline.h"
 
 #include <vector>
 
-namespace commandline {
+namespace options {
 
 std::optional<QString> answer(const QStringList &arguments, const QLocale &locale)
 {
@@ -16,10 +16,11 @@ std::optional<QString> answer(const QStringList &arguments, const QLocale &local
     for (const QString &argument : arguments.mid(1))
         words.push_back(argument.toStdU16String());
     const std::vector<std::u16string_view> views(words.begin(), words.end());
-    const auto text = answer(views, locale.language() == QLocale::Russian, u"" ELECTRODE_VERSION);
+    const auto text =
+        commandline::answer(views, locale.language() == QLocale::Russian, u"" ELECTRODE_VERSION);
     if (!text)
         return std::nullopt;
     return qtext::toQt(*text);
 }
 
-} // namespace commandline
+} // namespace options

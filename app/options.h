@@ -10,10 +10,10 @@
 #include <QStringList>
 #include <optional>
 
-namespace commandline {
+namespace options {
 
 // What the program prints for its arguments, in the locale's language (Russian or
 // English), or nothing when it should open its window.
 std::optional<QString> answer(const QStringList &arguments, const QLocale &locale);
 
-} // namespace commandline
+} // namespace options
