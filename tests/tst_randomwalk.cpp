@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: The electrode-calc developers
 
 // A seeded random walk through the real window: picks, typed characters from the whole
-// Unicode range, backspaces, Delete and large pastes. After every action the window must
+// Unicode range, backspaces, Delete and pastes, and at the end a paste into each text box
+// longer than it holds. After every action the window must
 // still agree with itself, and with its twin: the window's logic over a store of texts,
 // given the same picks and edits, shows the same eleven texts after as many
 // calculations. RANDOM_WALK_SEED and RANDOM_WALK_STEPS repeat or lengthen a run.
@@ -97,10 +98,14 @@ void TstRandomWalk::walk()
             .arg(last.join(QStringLiteral("\n  ")));
     };
 
-    for (int step = 0; step < steps; ++step) {
+    // The walk's steps, then one large paste into each text box: longer than a field
+    // holds. Random pastes stay short, since every later step would lay out a long
+    // text again.
+    for (int step = 0; step < steps + 2; ++step) {
         const int calculationsBefore = d.form.calculations();
         const QString resultBefore = d.result();
-        const int kind = rng.bounded(100);
+        const bool large = step >= steps;
+        const int kind = large ? 99 : rng.bounded(100);
         QString target;
         if (kind < 35) {
             target = lists[rng.bounded(int(lists.size()))];
@@ -129,9 +134,13 @@ void TstRandomWalk::walk()
                 d.key(Qt::Key_unknown, c);
             }
         } else {
-            target = rng.bounded(2) ? QStringLiteral("Текст2") : QStringLiteral("Текст3");
-            const QString text = rng.bounded(4) ? QString::number(rng.bounded(100000))
-                                                : randomText(rng, rng.bounded(1, 1 << 20));
+            if (large)
+                target = step == steps ? QStringLiteral("Текст2") : QStringLiteral("Текст3");
+            else
+                target = rng.bounded(2) ? QStringLiteral("Текст2") : QStringLiteral("Текст3");
+            const QString text = large            ? randomText(rng, 40000)
+                                 : rng.bounded(4) ? QString::number(rng.bounded(100000))
+                                                  : randomText(rng, rng.bounded(1, 64));
             actions << QStringLiteral("paste %1 characters into %2").arg(text.size()).arg(target);
             auto *edit = d.get<QLineEdit>(target);
             edit->selectAll();

@@ -6,14 +6,21 @@
 # server on its way out. Needs WINEPREFIX set.
 # shellcheck shell=bash
 
-# Sets wine and wineserver for x86 (Wine's 32-bit half) or x64.
+# Sets wine and wineserver for x86 (Wine's 32-bit half) or x64. The 64-bit loader is
+# named for x64: where the 32-bit half is installed too, "wine" starts that one. The
+# server binary is named as well: Debian's wrapper script tells it to end as soon as
+# its last program has, which a test's next program would meet.
 wine_programs() { # x86|x64
-    case $1 in
-    x86) wine=$(command -v wine || echo /usr/bin/wine) ;;
-    *) wine=$(command -v wine64 || command -v wine || echo /usr/lib/wine/wine64) ;;
-    esac
-    wineserver=$(dirname "$(realpath "$wine")")/wineserver
-    [ -x "$wineserver" ] || wineserver=$(command -v wineserver || echo wineserver)
+    if [ "$1" = x86 ]; then
+        wine=$(command -v wine || echo /usr/bin/wine)
+    else
+        wine=/usr/lib/wine/wine64
+        [ -x "$wine" ] || wine=$(command -v wine64 || command -v wine)
+    fi
+    for wineserver in /usr/lib/wine/wineserver64 /usr/lib/wine/wineserver32 \
+        "$(dirname "$(realpath "$wine")")/wineserver" "$(command -v wineserver)"; do
+        [ -x "$wineserver" ] && break
+    done
 }
 
 # Makes the prefix where it is missing, puts Windows' own faces (fonts-wine) where
