@@ -226,6 +226,11 @@ struct Colour {
     int red, green, blue;
 };
 
+// The contrast of two colours as the Web Content Accessibility Guidelines measure it,
+// from 1 (the same) to 21 (black on white): text needs 4.5 to be read by most.
+double contrast(Colour a, Colour b);
+inline constexpr double readableContrast = 4.5;
+
 inline constexpr Colour definedBackground{192, 255, 192}; // pale green, as defined
 inline constexpr Colour loadedBackground{255, 255, 215};  // pale yellow, after Load
 inline constexpr Colour frameBackground{192, 255, 192};

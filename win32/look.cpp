@@ -69,8 +69,19 @@ bool highContrast()
 {
     HIGHCONTRASTW contrast{};
     contrast.cbSize = sizeof contrast;
-    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
-           (contrast.dwFlags & HCF_HIGHCONTRASTON);
+    if (SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+        (contrast.dwFlags & HCF_HIGHCONTRASTON))
+        return true;
+    // Colours of the user's own that the window's could not be read with (light text)
+    // count as high contrast too: the defined backgrounds are light.
+    const auto system = [](int index) {
+        const COLORREF c = GetSysColor(index);
+        return definition::Colour{GetRValue(c), GetGValue(c), GetBValue(c)};
+    };
+    return definition::contrast(system(COLOR_WINDOWTEXT), definition::loadedBackground) <
+               definition::readableContrast ||
+           definition::contrast(system(COLOR_BTNTEXT), definition::exitButton) <
+               definition::readableContrast;
 }
 
 ControlPaint paintOf(std::size_t row, definition::Colour window, bool contrast)

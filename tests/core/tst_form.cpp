@@ -298,6 +298,29 @@ void names()
     }
 }
 
+// Contrast as the guidelines measure it, to two decimals.
+void contrasts()
+{
+    using definition::Colour;
+    struct Row {
+        const char *name;
+        Colour a, b;
+        int hundredths;
+    };
+    const Row rows[]{
+        {"black on white", {0, 0, 0}, {255, 255, 255}, 2100},
+        {"a colour on itself", {128, 0, 0}, {128, 0, 0}, 100},
+        {"either way round", {255, 255, 255}, {0, 0, 0}, 2100},
+        {"black on the window's yellow", {0, 0, 0}, definition::loadedBackground, 2054},
+        {"the area's red on the frame's green", definition::areaCaption,
+         definition::frameBackground, 349},
+        {"white on the window's yellow", {255, 255, 255}, definition::loadedBackground, 102},
+    };
+    for (const Row &row : rows)
+        check::equal(row.name, "contrast", int(definition::contrast(row.a, row.b) * 100 + 0.5),
+                     row.hundredths);
+}
+
 } // namespace
 
 int main()
@@ -309,5 +332,6 @@ int main()
     fieldContract();
     keyRule();
     names();
+    contrasts();
     return check::verdict();
 }

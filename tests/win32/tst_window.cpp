@@ -629,14 +629,38 @@ void contrast()
     SetSysColors(1, which, was);
     pump();
 
+    // A dark high-contrast scheme, as the user's colours: the window's light backgrounds
+    // give way to the system's, with its text, and come back with the colours before.
+    const int indices[]{COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_BTNFACE, COLOR_BTNTEXT};
+    COLORREF before[std::size(indices)];
+    for (std::size_t i = 0; i < std::size(indices); ++i)
+        before[i] = GetSysColor(indices[i]);
+    const COLORREF dark[]{RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 0, 0), RGB(255, 255, 0)};
+    SetSysColors(int(std::size(indices)), indices, dark);
+    pump();
+    for (const std::u16string_view name : {u"Метка9", u"Метка1", u"Метка5", u"Текст3"}) {
+        const auto [text, background] = drawnColours(s.w.hwnd(), s.field(name));
+        const bool box = name == u"Текст3";
+        const std::string row = "a dark scheme: " + check::utf8(name);
+        check::equal(row, "text", hex(text), hex(box ? dark[1] : dark[3]));
+        check::equal(row, "background", hex(background), hex(box ? dark[0] : dark[2]));
+    }
+    SetSysColors(int(std::size(indices)), indices, before);
+    pump();
+    const auto back = drawnColours(s.w.hwnd(), s.field(u"Метка9"));
+    check::equal("the colours back: Метка9", "text", hex(back.first),
+                 hex(look::colourOf(definition::areaCaption)));
+    check::equal("the colours back: Метка9", "background", hex(back.second),
+                 hex(look::colourOf(definition::frameBackground)));
+
     HIGHCONTRASTW on{};
     on.cbSize = sizeof on;
     SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof on, &on, 0);
     const HIGHCONTRASTW off = on;
     on.dwFlags |= HCF_HIGHCONTRASTON;
     if (!SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof on, &on, SPIF_SENDCHANGE)) {
-        std::printf("SKIP: high contrast in the running window: this Windows cannot turn it "
-                    "on (SPI_SETHIGHCONTRAST fails with %lu)\n",
+        std::printf("SKIP: high contrast turned on: this Windows cannot turn it on "
+                    "(SPI_SETHIGHCONTRAST fails with %lu)\n",
                     GetLastError());
         return;
     }
