@@ -5,9 +5,13 @@
 // (the 32 x 32 window icon and its small drawings): each size is the largest drawing
 // that divides it, enlarged by that whole number, each pixel a square block, so that
 // no size is blurred. Usage:
-//   icon-sizes OUTDIR NAME DRAWN.ico... --theme SIZE... --windows SIZE...
+//   icon-sizes OUTDIR NAME DRAWN.ico... --theme SIZE... --windows SIZE... [--web SIZE...]
+//              [--maskable SIZE...]
 // writes OUTDIR/hicolor/<n>x<n>/apps/NAME.png for each theme size n, the program's
-// icon for Windows with every Windows size as OUTDIR/NAME.ico, and for the window the
+// icon for Windows with every Windows size as OUTDIR/NAME.ico, the web app's icons as
+// OUTDIR/web/icon-<n>.png and, for launchers that cut icons to a shape of their own,
+// OUTDIR/web/icon-maskable-<n>.png: the art at three quarters of the size, whole blocks,
+// on its own black ground, so that any shape leaves it whole. For the window the
 // 32-pixel art as OUTDIR/window-icon.bmp and each other drawing as
 // OUTDIR/window-icon-<n>.bmp, which the program reads with the toolkit's own BMP
 // reader, as it reads the joint pictures.
@@ -60,12 +64,15 @@ int main(int argc, char *argv[])
     const QString out = QString::fromLocal8Bit(argv[1]);
     const QString name = QString::fromLocal8Bit(argv[2]);
     QMap<int, QImage> drawn;
-    QList<int> theme, windows;
+    QList<int> theme, windows, web, maskable;
     QList<int> *sizes = nullptr;
     for (int i = 3; i < argc; ++i) {
         const QByteArray arg(argv[i]);
-        if (arg == "--theme" || arg == "--windows") {
-            sizes = arg == "--theme" ? &theme : &windows;
+        if (arg == "--theme" || arg == "--windows" || arg == "--web" || arg == "--maskable") {
+            sizes = arg == "--theme"     ? &theme
+                    : arg == "--windows" ? &windows
+                    : arg == "--web"     ? &web
+                                         : &maskable;
         } else if (sizes) {
             sizes->append(std::atoi(argv[i]));
         } else {
@@ -85,8 +92,29 @@ int main(int argc, char *argv[])
         return 2;
     }
 
+    const QString webDir = out + QStringLiteral("/web");
+    if ((!web.isEmpty() || !maskable.isEmpty()) && !QDir().mkpath(webDir)) {
+        std::fprintf(stderr, "cannot make %s\n", qPrintable(webDir));
+        return 1;
+    }
+    for (int n : maskable) {
+        const int factor = n * 3 / 4 / icon::artSize;
+        QImage image(n, n, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        const QImage art = crisp::enlarged(drawn.value(icon::artSize), factor);
+        for (int y = 0; y < art.height(); ++y)
+            for (int x = 0; x < art.width(); ++x)
+                image.setPixel((n - art.width()) / 2 + x, (n - art.height()) / 2 + y,
+                               art.pixel(x, y));
+        const QString file = QStringLiteral("%1/icon-maskable-%2.png").arg(webDir).arg(n);
+        if (factor < 1 || !image.save(file, "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+            return 1;
+        }
+    }
+
     QList<QImage> forWindows;
-    for (QList<int> *list : {&theme, &windows})
+    for (QList<int> *list : {&theme, &windows, &web})
         for (int n : *list) {
             const std::optional<QImage> image = atSize(drawn, n);
             if (!image) {
@@ -95,6 +123,14 @@ int main(int argc, char *argv[])
             }
             if (list == &windows) {
                 forWindows.append(*image);
+                continue;
+            }
+            if (list == &web) {
+                const QString file = QStringLiteral("%1/icon-%2.png").arg(webDir).arg(n);
+                if (!image->save(file, "PNG")) {
+                    std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+                    return 1;
+                }
                 continue;
             }
             const QString dir = QStringLiteral("%1/hicolor/%2x%2/apps").arg(out).arg(n);
