@@ -132,8 +132,8 @@ std::string captionText(std::u16string_view text)
         --words;
     std::string out = "<span class=\"words\">" + escaped(text.substr(0, words)) + "</span>";
     if (words < text.size())
-        out += "<span class=\"dots\" aria-hidden=\"true\">" + escaped(text.substr(words)) +
-               "</span>";
+        out +=
+            "<span class=\"dots\" aria-hidden=\"true\">" + escaped(text.substr(words)) + "</span>";
     return out;
 }
 
@@ -262,15 +262,18 @@ int main(int argc, char **argv)
         body += element(row) + "\n";
         if (c.kind == Kind::Image)
             continue;
-        const std::string selector =
-            "#" + id(row) + (c.kind == Kind::Combo ? std::string("-box") : std::string());
-        css += selector + "{" + placed(placeOf(c)) + "}\n";
+        css += '#';
+        css += id(row);
+        if (c.kind == Kind::Combo)
+            css += "-box";
+        css += "{" + placed(placeOf(c)) + "}\n";
     }
     // The defined colours, each a shade that can be read on its background.
     for (const definition::ControlColour &cc : definition::controlColours) {
         const Control &c = definition::controls[cc.row];
         if (cc.part == definition::Part::Face) {
-            colours += "#" + id(cc.row) + "{background:" + rgb(cc.colour) + "}\n";
+            colours += '#';
+            colours += id(cc.row) + "{background:" + rgb(cc.colour) + "}\n";
             continue;
         }
         const definition::Colour under = c.container == definition::Container::Frame
@@ -280,7 +283,8 @@ int main(int argc, char **argv)
         // Narrow, every caption stands on the window's background.
         const definition::Colour colour =
             readable(readable(cc.colour, under), definition::loadedBackground);
-        colours += "#" + id(cc.row) + "{color:" + rgb(colour) + "}\n";
+        colours += '#';
+        colours += id(cc.row) + "{color:" + rgb(colour) + "}\n";
     }
 
     std::ofstream out(argv[1], std::ios::binary);
@@ -299,9 +303,9 @@ int main(int argc, char **argv)
         << "<style>\n#Форма1{background:" << rgb(definition::definedBackground)
         << "}\n#Форма1.loaded{background:" << rgb(definition::loadedBackground)
         << "}\n#Рамка1{background:" << rgb(definition::frameBackground) << "}\n"
-        << colours << "@media (min-width:480px){\n#Форма1{width:"
-        << definition::px(definition::formWidth) << "px;height:"
-        << definition::px(definition::formHeight) << "px}\n"
+        << colours
+        << "@media (min-width:480px){\n#Форма1{width:" << definition::px(definition::formWidth)
+        << "px;height:" << definition::px(definition::formHeight) << "px}\n"
         << css << "}\n</style>\n"
         << "<script type=\"module\" src=\"app.js\"></script>\n</head>\n<body>\n"
         << "<main id=\"" << escaped(definition::formName) << "\">\n"
