@@ -266,7 +266,9 @@ int main(int argc, char **argv)
         css += id(row);
         if (c.kind == Kind::Combo)
             css += "-box";
-        css += "{" + placed(placeOf(c)) + "}\n";
+        css += '{';
+        css += placed(placeOf(c));
+        css += "}\n";
     }
     // The defined colours, each a shade that can be read on its background.
     for (const definition::ControlColour &cc : definition::controlColours) {
