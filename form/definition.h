@@ -144,6 +144,9 @@ constexpr std::optional<std::size_t> find(std::u16string_view name)
     return std::nullopt;
 }
 
+// The frame, which holds the controls whose container is the frame.
+inline constexpr std::size_t frameRow = at(u"Рамка1", Kind::Frame);
+
 // The row of each field, in the order of form::Field.
 inline constexpr std::array<std::size_t, form::fieldCount> fieldRows{
     at(u"Комбо1", Kind::Combo),  at(u"Комбо2", Kind::Combo),  at(u"Комбо3", Kind::Combo),

@@ -82,7 +82,7 @@ definition::Colour readable(definition::Colour text, definition::Colour backgrou
     return text;
 }
 
-constexpr std::size_t frameRow = definition::at(u"Рамка1", Kind::Frame);
+using definition::frameRow;
 
 // A control's place in the window, in CSS pixels (a logical pixel of the definition):
 // the frame's controls are placed inside it.
@@ -227,33 +227,19 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: %s OUT.html\n", argv[0]);
         return 2;
     }
-    // The captions come before the fields they name; the value box and the area's
-    // description after the list they belong to.
-    std::vector<std::size_t> order;
-    const auto add = [&order](std::size_t row) {
-        for (const std::size_t r : order)
-            if (r == row)
-                return;
-        order.push_back(row);
-    };
-    add(definition::at(Role::Title));
+    // In the order the focus follows, the title first, each caption just before the
+    // field it names, and every other control where its tab index puts it.
+    std::vector<std::size_t> order{definition::at(Role::Title)};
     for (const std::size_t row : definition::tabOrder) {
-        const Control &c = definition::controls[row];
-        if (!definition::takesFocus(c) && c.role != Role::Hidden)
+        bool caption = false;
+        for (const definition::Caption &pair : definition::captions)
+            caption = caption || pair.caption == row;
+        if (caption || row == order.front())
             continue;
-        if (const auto caption = captionOf(row))
-            add(*caption);
-        add(row);
-        if (row == definition::rowOf(form::Field::Комбо5))
-            add(definition::rowOf(form::Field::Метка10));
-        if (row == definition::rowOf(form::Field::Комбо6)) {
-            add(*captionOf(definition::at(Role::ValueBox)));
-            add(definition::at(Role::ValueBox));
-        }
+        if (const auto named = captionOf(row))
+            order.push_back(*named);
+        order.push_back(row);
     }
-    for (const std::size_t row : definition::tabOrder)
-        add(row);
-
     std::string css;
     std::string colours;
     std::string body;
@@ -303,8 +289,8 @@ int main(int argc, char **argv)
         << "<link rel=\"preload\" href=\"electrode.wasm\" as=\"fetch\" crossorigin>\n"
         << "<link rel=\"stylesheet\" href=\"style.css\">\n"
         << "<style>\n#Форма1{background:" << rgb(definition::definedBackground)
-        << "}\n#Форма1.loaded{background:" << rgb(definition::loadedBackground)
-        << "}\n#Рамка1{background:" << rgb(definition::frameBackground) << "}\n"
+        << "}\n#Форма1.loaded{background:" << rgb(definition::loadedBackground) << "}\n#"
+        << id(frameRow) << "{background:" << rgb(definition::frameBackground) << "}\n"
         << colours
         << "@media (min-width:480px){\n#Форма1{width:" << definition::px(definition::formWidth)
         << "px;height:" << definition::px(definition::formHeight) << "px}\n"

@@ -17,7 +17,7 @@ namespace controls {
 
 namespace {
 
-constexpr std::size_t frameRow = definition::at(u"Рамка1", Kind::Frame);
+using definition::frameRow;
 
 struct Made {
     const wchar_t *windowClass;

@@ -25,7 +25,7 @@ constexpr UINT WM_DPICHANGED = 0x02E0;
 #endif
 
 constexpr std::size_t exitRow = definition::at(Role::Exit);
-constexpr std::size_t frameRow = definition::at(u"Рамка1", Kind::Frame);
+using definition::frameRow;
 constexpr std::size_t pictureRow = definition::at(Role::Picture);
 constexpr std::size_t titleRow = definition::at(Role::Title);
 
