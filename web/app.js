@@ -48,6 +48,15 @@ function logicOf(exports) {
 
 // Every way text can arrive in `element`, as the field's rules take it.
 function guard(logic, field, element) {
+    // As in the window, Ctrl+V and Ctrl+X are the control characters of a paste and a
+    // cut, which no field's rule takes; Shift+Insert, Shift+Delete and the menu's Paste
+    // and Cut still paste and cut.
+    element.addEventListener('keydown', (event) => {
+        const key = event.key.toLowerCase();
+        if (event.ctrlKey && !event.altKey && !event.metaKey &&
+            (key === 'v' || key === 'x' || event.code === 'KeyV' || event.code === 'KeyX'))
+            event.preventDefault();
+    });
     element.addEventListener('beforeinput', (event) => {
         const type = event.inputType;
         // Deleting is always taken.

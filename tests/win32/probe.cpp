@@ -21,6 +21,7 @@
 #include "clipboard.h"
 #include "core/check.h"
 #include "core/fakefields.h"
+#include "core/walk.h"
 #include "form/keyrule.h"
 #include "form/lists.h"
 #include "win32/controls.h"
@@ -32,7 +33,6 @@
 
 #include <cstdlib>
 #include <cstring>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -168,76 +168,35 @@ int agree(HWND w)
     return check::verdict();
 }
 
-int walk(HWND w, unsigned seed, int steps)
+int walkThrough(HWND w, unsigned seed, int steps)
 {
-    FakeFields twin;
-    form::Форма1 logic(twin, u",");
-    logic.Load();
-    std::mt19937 random(seed);
-    const auto below = [&random](std::size_t n) { return std::size_t(random() % n); };
-    const Field lists[]{Field::Комбо1, Field::Комбо2, Field::Комбо3,
-                        Field::Комбо4, Field::Комбо5, Field::Комбо6};
-    constexpr std::u16string_view keys = u"0123456789,.-a\b";
-    const std::u16string_view pastes[]{u"1500", u"-20", u"7,5", u"", u"АНО-4", u"Т3"};
+    walk::Walk walk(seed);
     for (int step = 1; step <= steps; ++step) {
-        std::string what;
-        switch (below(5)) {
-        case 0: { // a pick
-            const Field list = lists[below(6)];
-            HWND combo = control(w, list);
-            const int count = int(SendMessageW(combo, CB_GETCOUNT, 0, 0));
-            if (count <= 0)
-                continue;
-            const int index = int(below(std::size_t(count)));
-            wchar_t item[256]{};
-            SendMessageW(combo, CB_GETLBTEXT, WPARAM(index), LPARAM(item));
-            const std::u16string text(reinterpret_cast<const char16_t *>(item));
-            what = "pick " + check::utf8(text);
-            pick(w, combo, index);
-            logic.picked(list, text);
+        const walk::Step s = walk.next();
+        HWND field = control(w, s.field);
+        switch (s.kind) {
+        case walk::Kind::None:
+            continue;
+        case walk::Kind::Pick:
+            pick(w, field, int(s.index));
             break;
-        }
-        case 1:
-        case 2: { // a key in the length
-            const char16_t key = keys[below(keys.size())];
-            what = "key " + std::to_string(int(key)) + " in the length";
-            type(control(w, Field::Текст2), key);
-            std::u16string &length = twin.at(Field::Текст2);
-            if (key == keyrule::backspace && !length.empty())
-                length.pop_back();
-            else if (key != keyrule::backspace && keyrule::onlyMySymbols(key, keyrule::digits) != 0)
-                length += key;
-            logic.edited(Field::Текст2);
+        case walk::Kind::Key:
+            type(field, s.key);
             break;
-        }
-        case 3: { // a deletion in a list or in the result
-            const Field field = below(3) == 0 ? Field::Текст3 : lists[below(6)];
-            what = "backspace in " + check::utf8(form::nameOf(field));
-            type(control(w, field), keyrule::backspace);
-            std::u16string now = twin.text(field);
-            if (now.empty())
-                break;
-            now.pop_back();
-            twin.at(field) = now;
-            logic.edited(field);
+        case walk::Kind::Backspace:
+            type(field, keyrule::backspace);
             break;
-        }
-        default: { // a paste over a whole field
-            const std::u16string_view pasted = pastes[below(std::size(pastes))];
-            const Field field = below(2) ? Field::Текст2 : lists[below(6)];
-            what = "paste " + check::utf8(pasted) + " in " + check::utf8(form::nameOf(field));
-            clipboard::put(nullptr, pasted);
-            HWND edit = editOf(control(w, field));
+        case walk::Kind::Paste: {
+            clipboard::put(nullptr, s.text);
+            HWND edit = editOf(field);
             SendMessageW(edit, EM_SETSEL, 0, -1);
             SendMessageW(edit, WM_PASTE, 0, 0);
-            // The paste replaces the whole text, an empty one too; one that leaves the
-            // text as it was is no edit.
-            twin.at(field) = pasted;
-            logic.edited(field);
             break;
         }
         }
-        if (!compare(w, twin, "step " + std::to_string(step) + " (" + what + ")"))
+        walk.apply(s);
+        const auto shown = [w](Field f) { return textOf(control(w, f)); };
+        if (!walk.compare(shown, "step " + std::to_string(step) + " (" + s.what() + ")"))
             break;
     }
     return check::verdict();
@@ -289,7 +248,7 @@ int main()
     if (is(2, u"agree"))
         return agree(w);
     if (is(4, u"walk"))
-        return walk(w, unsigned(std::stoul(check::utf8(args[2]))), std::stoi(check::utf8(args[3])));
+        return walkThrough(w, unsigned(std::stoul(check::utf8(args[2]))), std::stoi(check::utf8(args[3])));
     std::printf("usage: probe read | clip TEXT | clipboard | rect NAME | inked NAME | "
                 "dropped NAME | agree | walk SEED STEPS\n");
     return 2;
