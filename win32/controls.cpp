@@ -30,8 +30,10 @@ Made madeOf(const Control &c)
     const DWORD align = definition::alignmentOf(c) == Align::TopLeft ? SS_LEFT : SS_CENTER;
     switch (c.kind) {
     case Kind::Combo:
-        // Editable and unsorted: the lists keep the defined order.
-        return {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0};
+        // Editable and unsorted: the lists keep the defined order. Their opened height is
+        // set in whole items (fit).
+        return {L"COMBOBOX",
+                CBS_DROPDOWN | CBS_AUTOHSCROLL | CBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP, 0};
     case Kind::Frame:
         return {L"BUTTON", BS_GROUPBOX, 0};
     case Kind::Label:
@@ -71,7 +73,16 @@ int fit(HWND list, const RECT &r, int frame)
         GetWindowRect(list, &closed);
         frame = (closed.bottom - closed.top) - 1;
     }
-    SendMessageW(list, CB_SETITEMHEIGHT, WPARAM(-1), std::max(1, int(r.bottom - r.top) - frame));
+    const int closed = int(r.bottom - r.top);
+    SendMessageW(list, CB_SETITEMHEIGHT, WPARAM(-1), std::max(1, closed - frame));
+    // The opened list as tall as nine closed ones, in whole items: it does not fit
+    // itself to them (CBS_NOINTEGRALHEIGHT), which under Wine would move it with each
+    // item added.
+    const int item = std::max(1, int(SendMessageW(list, CB_GETITEMHEIGHT, 0, 0)));
+    const int border = 2;
+    SetWindowPos(list, nullptr, 0, 0, int(r.right - r.left),
+                 closed + (closed * 9 - border) / item * item + border,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     return frame;
 }
 
