@@ -14,7 +14,5 @@ set(CMAKE_CXX_COMPILER_TARGET wasm32-wasi)
 # No run-time type information either: what uses it brings in printf and file calls.
 set(CMAKE_CXX_FLAGS_INIT "-fno-exceptions -fno-rtti -ffunction-sections -fdata-sections")
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-Wl,--gc-sections")
-# Small rather than fast: the page downloads it.
-set(CMAKE_CXX_FLAGS_RELEASE_INIT "-Oz -DNDEBUG")
 set(CMAKE_TRY_COMPILE_TARGET_TYPE STATIC_LIBRARY)
 set(ELECTRODE_WEB ON CACHE BOOL "The web app's module" FORCE)

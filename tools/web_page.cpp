@@ -214,7 +214,7 @@ std::string element(std::size_t row)
         return "<div " + at + " class=\"" + (c.kind == Kind::Frame ? "frame" : "line") +
                "\" aria-hidden=\"true\"></div>";
     case Kind::Image:
-        return "<img " + at + " src=\"" + pictureOf(row) + "\" alt=\"\" hidden>";
+        return "<img " + at + " src=\"" + pictureOf(row) + "\" alt=\"\" loading=\"lazy\" hidden>";
     }
     return {};
 }
@@ -286,6 +286,7 @@ int main(int argc, char **argv)
         << "<link rel=\"icon\" href=\"icon-192.png\">\n"
         << "<link rel=\"apple-touch-icon\" href=\"icon-192.png\">\n"
         << "<link rel=\"modulepreload\" href=\"app.js\">\n"
+        << "<link rel=\"modulepreload\" href=\"fields.js\">\n"
         << "<link rel=\"preload\" href=\"electrode.wasm\" as=\"fetch\" crossorigin>\n"
         << "<link rel=\"stylesheet\" href=\"style.css\">\n"
         << "<style>\n#Форма1{background:" << rgb(definition::definedBackground)

@@ -154,7 +154,10 @@ function end(doc) {
 
 async function start(doc) {
     let memory;
-    const { instance } = await instantiate({ page: pageImports(doc, () => memory) });
+    const loading = instantiate({ page: pageImports(doc, () => memory) });
+    // The browser's number formats are read while the module loads: the first read is slow.
+    const decimal = separator();
+    const { instance } = await loading;
     memory = instance.exports.memory;
     instance.exports._initialize();
     const logic = logicOf(instance.exports);
@@ -167,7 +170,7 @@ async function start(doc) {
             wireList(logic, field, element);
     });
     doc.getElementById('Комманда1').addEventListener('click', () => end(doc));
-    logic.start(separator());
+    logic.start(decimal);
     doc.body.classList.add('ready');
     fields[0].focus({ preventScroll: true });
     return { exports: instance.exports, logic };

@@ -132,8 +132,7 @@ public:
 
     // Every field as `shown` reads it on screen against the twin; each difference is a
     // failure of `row`.
-    template <typename Shown>
-    bool compare(Shown &&shown, const std::string &row) const
+    template <typename Shown> bool compare(Shown &&shown, const std::string &row) const
     {
         bool same = true;
         for (std::size_t i = 0; i < form::fieldCount; ++i)

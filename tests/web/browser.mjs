@@ -48,17 +48,18 @@ export async function startServer(site) {
     };
 }
 
+const browserOptions = () => ({
+    executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
+    headless: true,
+    args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking',
+        '--disable-component-update', '--disable-sync', '--no-first-run'],
+});
+
 // A browser of its own with a fresh profile, as a user's first visit has it, and so a
 // window whose pages can be installed: its only context, with `options`.
 export async function launch(options = {}) {
     const profile = mkdtempSync(join(tmpdir(), 'electrode-calc-chromium-'));
-    const context = await chromium.launchPersistentContext(profile, {
-        executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
-        headless: true,
-        args: ['--no-sandbox', '--disable-gpu', '--disable-background-networking',
-            '--disable-component-update', '--disable-sync', '--no-first-run'],
-        ...options,
-    });
+    const context = await chromium.launchPersistentContext(profile, { ...browserOptions(), ...options });
     // Removed once the browser has ended with this process.
     process.once('exit', () => {
         try {
@@ -68,4 +69,10 @@ export async function launch(options = {}) {
         }
     });
     return context;
+}
+
+// A browser for many first visits, each in a new context that shares nothing with the
+// others (its profile is a new one that Playwright makes).
+export function launchBrowser() {
+    return chromium.launch(browserOptions());
 }

@@ -10,8 +10,11 @@
 #include "core/walk.h"
 #include "form/form.h"
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <optional>
+#include <string>
 
 namespace {
 
@@ -30,7 +33,7 @@ int reply(std::u16string_view text)
 const keyrows::Row *keyRow(int row)
 {
     return row >= 0 && std::size_t(row) < keyrows::rows.size() ? &keyrows::rows[std::size_t(row)]
-                                                                : nullptr;
+                                                               : nullptr;
 }
 
 form::Field field(int f)
@@ -133,8 +136,7 @@ __attribute__((export_name("walkCompare"))) int walkCompare(unsigned seed, int n
 {
     const std::string row = "walk seed " + std::to_string(seed) + ", step " +
                             std::to_string(number) + " (" + step.what() + ")";
-    const bool same =
-        walking->compare([](form::Field f) { return shown[std::size_t(f)]; }, row);
+    const bool same = walking->compare([](form::Field f) { return shown[std::size_t(f)]; }, row);
     std::fflush(stdout);
     return same;
 }

@@ -248,7 +248,8 @@ int main()
     if (is(2, u"agree"))
         return agree(w);
     if (is(4, u"walk"))
-        return walkThrough(w, unsigned(std::stoul(check::utf8(args[2]))), std::stoi(check::utf8(args[3])));
+        return walkThrough(w, unsigned(std::stoul(check::utf8(args[2]))),
+                           std::stoi(check::utf8(args[3])));
     std::printf("usage: probe read | clip TEXT | clipboard | rect NAME | inked NAME | "
                 "dropped NAME | agree | walk SEED STEPS\n");
     return 2;
