@@ -8,6 +8,7 @@
 //   readdouble_diff SEED COUNT [LOCALE]
 
 #include "calc/numbers.cpp"
+#include "random.h"
 #include "ties.h"
 
 #include <bit>
@@ -17,23 +18,7 @@
 
 namespace {
 
-struct Random {
-    std::uint64_t state;
-    std::uint64_t next()
-    {
-        std::uint64_t z = (state += 0x9E3779B97F4A7C15u);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9u;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBu;
-        return z ^ (z >> 31);
-    }
-    std::uint64_t below(std::uint64_t n) { return next() % n; }
-    bool chance(std::size_t n) { return below(n) == 0; }
-    template <typename T, std::size_t N>
-    const T &pick(const T (&items)[N])
-    {
-        return items[below(N)];
-    }
-};
+using generated::Random;
 
 const char *const parts[]{
     "0", "1", "5", "9", "00", "12", "123456789", "18446744073709551616", "000000000000000000001",

@@ -52,14 +52,7 @@ wine_programs x64
 WINEPREFIX="$(dirname "$msi")/wine-msi-$mode"
 export WINEPREFIX WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 rm -rf "$WINEPREFIX"
-# The prefix's processes end before the X server they draw on; a failed run leaves the
-# prefix to look into.
-cleanup() {
-    local pid
-    for pid in ${app:-} ${xvfb:-}; do kill "$pid" 2>/dev/null || true; done
-    wine_stop
-    rm -rf "$work"
-}
+# A failed run leaves the prefix to look into.
 wine_prefix
 drive="$WINEPREFIX/drive_c"
 # Where each architecture installs on 64-bit Windows.

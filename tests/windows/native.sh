@@ -108,13 +108,6 @@ fi
 # Large enough for the window at 200 %.
 start_x 1280x1024
 export WINEPREFIX=${WINEPREFIX:-$work/wine-$arch} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-# Wine's server ends before its prefix is removed.
-cleanup() {
-    local pid
-    for pid in ${app:-} ${xvfb:-}; do kill "$pid" 2>/dev/null || true; done
-    wine_stop
-    rm -rf "$work"
-}
 wine_prefix
 # A change of Windows version or of the screen's density reaches every program started
 # after it, on every Wine: the server starts afresh.

@@ -18,12 +18,6 @@ wine_programs "$arch"
 start_x 1280x1024
 export WINEPREFIX=$work/wine-$arch WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 [ "$arch" = x86 ] && export WINEARCH=win32
-cleanup() {
-    local pid
-    for pid in ${app:-} ${xvfb:-}; do kill "$pid" 2>/dev/null || true; done
-    wine_stop
-    rm -rf "$work"
-}
 wine_prefix
 run() { (cd "$bin" && env LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 timeout 600 "$wine" "$@" | tr -d '\r'); }
 passed=0 failed=0

@@ -57,3 +57,12 @@ wine_stop() {
     "$wineserver" -k 2>/dev/null || true
     "$wineserver" -w 2>/dev/null || true
 }
+
+# The clean-up on exit of xserver.sh, sourced before: the prefix's programs and its
+# server end before the X server they draw on.
+cleanup() {
+    local pid
+    for pid in ${app:-} ${bus:-} ${xvfb:-}; do kill "$pid" 2>/dev/null || true; done
+    wine_stop
+    rm -rf "$work"
+}
