@@ -155,6 +155,7 @@ std::size_t digitCount(Random &r)
     }
 }
 
+// clang-format off
 const char16_t *const signs[]{u"", u"", u"", u"-", u"-", u"+", u"\u2212", u"--", u"+-",
                               u"-+", u"++", u"+\u2212", u"\u2212-"};
 const char16_t *const spaces[]{u"",       u"",       u"",       u"",       u" ",
@@ -193,6 +194,7 @@ const char16_t *const whole[]{
     u"0.1", u"0,1", u"0,5005", u"0.5005", u"1,0005", u"2,675", u"1,7", u"1.7", u"123456789012345678901234567890",
     u"9007199254740993", u"9007199254740992.5", u"0.30000000000000004", u"1e23",
     u"8.98846567431158e307", u"0,000000000000000000000000000000000000001"};
+// clang-format on
 
 // A text made of parts aimed at the edges.
 std::u16string composedText(Random &r)
@@ -370,12 +372,14 @@ std::u16string writtenDouble(Random &r, double d)
 // A text near the midpoint between two doubles, with a comma or a point.
 std::u16string midpointText(Random &r)
 {
-    const std::uint64_t shapes[]{r.next() & 0x000FFFFFFFFFFFFFu, r.next(), r.below(4),
+    const std::uint64_t shapes[]{r.next() & 0x000FFFFFFFFFFFFFu,
+                                 r.next(),
+                                 r.below(4),
                                  0x7FEFFFFFFFFFFFFFu - r.below(4),
                                  0x0010000000000000u - 2 + r.below(4),
                                  std::bit_cast<std::uint64_t>(double(r.below(100000)) / 1000)};
-    std::u16string text = ascii(ties::nearMidpoint(
-        r.pick(shapes), [&r](int k) { return int(r.below(std::uint64_t(k))); }));
+    std::u16string text = ascii(
+        ties::nearMidpoint(r.pick(shapes), [&r](int k) { return int(r.below(std::uint64_t(k))); }));
     if (r.chance(2))
         for (auto &c : text)
             if (c == u'.')

@@ -23,8 +23,7 @@ struct Random {
     // 0 .. n-1, in 64 bits: std::size_t has 32 in WebAssembly.
     std::uint64_t below(std::uint64_t n) { return next() % n; }
     bool chance(std::size_t n) { return below(n) == 0; }
-    template <typename T, std::size_t N>
-    const T &pick(const T (&items)[N])
+    template <typename T, std::size_t N> const T &pick(const T (&items)[N])
     {
         return items[below(N)];
     }

@@ -20,6 +20,7 @@ namespace {
 
 using generated::Random;
 
+// clang-format off
 const char *const parts[]{
     "0", "1", "5", "9", "00", "12", "123456789", "18446744073709551616", "000000000000000000001",
     ".", ".", "-", "-", "+", "e", "E", "e+", "e-", "E-", "x", "X", "p", "inf", "INF", "inity",
@@ -28,6 +29,7 @@ const char *const parts[]{
     "0x", "0X1p3", "1.7976931348623157e308", "1.7976931348623158e308", "1.7976931348623159e308",
     "2.4703282292062327e-324", "2.4703282292062328e-324", "4.9406564584124654e-324",
     "2.2250738585072014e-308", "2.2250738585072011e-308", "\xC3\xA9", "\x80", "\xFF", "\0"};
+// clang-format on
 
 std::string line;
 
@@ -53,10 +55,11 @@ int main(int argc, char **argv)
         std::string text;
         // Around the midpoints between doubles: subnormal, normal, and at the overflow.
         if (r.chance(4)) {
-            const std::uint64_t shapes[]{r.next() & 0x000FFFFFFFFFFFFFu, r.next(),
-                                         r.below(4), 0x7FEFFFFFFFFFFFFFu - r.below(4),
+            const std::uint64_t shapes[]{r.next() & 0x000FFFFFFFFFFFFFu, r.next(), r.below(4),
+                                         0x7FEFFFFFFFFFFFFFu - r.below(4),
                                          0x0010000000000000u - 2 + r.below(4)};
-            text = ties::nearMidpoint(r.pick(shapes), [&r](int k) { return int(r.below(unsigned(k))); });
+            text = ties::nearMidpoint(r.pick(shapes),
+                                      [&r](int k) { return int(r.below(unsigned(k))); });
             if (r.chance(2))
                 text.insert(0, "-");
         }
@@ -72,22 +75,24 @@ int main(int argc, char **argv)
         }
         // A value the reading must leave alone unless it succeeds.
         double value = -12345.678;
-        const auto [stop, error] = numbers::readDouble(text.data(), text.data() + text.size(), value);
+        const auto [stop, error] =
+            numbers::readDouble(text.data(), text.data() + text.size(), value);
         char head[96];
         // The error by name: the numbers of errno differ between the C libraries.
-        const char *named = error == std::errc()                        ? "ok"
-                            : error == std::errc::invalid_argument      ? "invalid"
-                            : error == std::errc::result_out_of_range   ? "range"
-                                                                        : "other";
-        std::snprintf(head, sizeof head, "%zu %s %016llx ", std::size_t(stop - text.data()),
-                      named, (unsigned long long)std::bit_cast<std::uint64_t>(value));
+        const char *named = error == std::errc()                      ? "ok"
+                            : error == std::errc::invalid_argument    ? "invalid"
+                            : error == std::errc::result_out_of_range ? "range"
+                                                                      : "other";
+        std::snprintf(head, sizeof head, "%zu %s %016llx ", std::size_t(stop - text.data()), named,
+                      (unsigned long long)std::bit_cast<std::uint64_t>(value));
         out += head;
         for (const char c : text) {
             if (c >= 0x20 && c < 0x7F && c != '\\')
                 out += c;
             else {
                 char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\x%02x", unsigned(static_cast<unsigned char>(c)));
+                std::snprintf(escaped, sizeof escaped, "\\x%02x",
+                              unsigned(static_cast<unsigned char>(c)));
                 out += escaped;
             }
         }

@@ -86,8 +86,7 @@ inline std::string decremented(std::string digits)
 
 // A text near a midpoint: the midpoint itself, a little above or below it, or its
 // digits cut short; written as digits × 10^e or d.ddd × 10^e. `pick` chooses.
-template <typename Pick>
-std::string nearMidpoint(std::uint64_t bits, Pick &&pick)
+template <typename Pick> std::string nearMidpoint(std::uint64_t bits, Pick &&pick)
 {
     int exponent = 0;
     std::string digits = midpoint(bits, exponent);
