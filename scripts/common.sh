@@ -16,11 +16,14 @@ need_packages() {
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "Installing: ${missing[*]}"
     local cmd=(apt-get install -y --no-install-recommends "${missing[@]}")
+    # One installation at a time: CI's lanes may ask at once.
+    local install=(flock /var/cache/apt/electrode-calc.lock sh -c
+        'DEBIAN_FRONTEND=noninteractive apt-get update -qq &&
+         DEBIAN_FRONTEND=noninteractive "$@" -qq' install "${cmd[@]}")
     if [ "$(id -u)" -eq 0 ]; then
-        DEBIAN_FRONTEND=noninteractive apt-get update -qq &&
-            DEBIAN_FRONTEND=noninteractive "${cmd[@]}" -qq
+        "${install[@]}"
     elif command -v sudo >/dev/null 2>&1; then
-        sudo apt-get update -qq && sudo DEBIAN_FRONTEND=noninteractive "${cmd[@]}" -qq
+        sudo "${install[@]}"
     else
         echo "Please run as root: apt-get update && ${cmd[*]}" >&2
         exit 1
