@@ -23,31 +23,17 @@ here=$(cd "$(dirname "$0")" && pwd)
 top=$(cd "$here/../.." && pwd)
 . "$top/scripts/common.sh"
 case $arch in
-x86)
-    if ! dpkg --print-foreign-architectures | grep -x i386 >/dev/null; then
-        echo "Adding the i386 architecture for Wine's 32-bit half"
-        if [ "$(id -u)" -eq 0 ]; then dpkg --add-architecture i386; else sudo dpkg --add-architecture i386; fi
-    fi
-    need_packages wine wine32:i386 binutils-mingw-w64-i686
-    tools=i686-w64-mingw32
-    export WINEARCH=win32
-    ;;
-x64)
-    need_packages wine64 binutils-mingw-w64-x86-64
-    tools=x86_64-w64-mingw32
-    ;;
+x86) tools=i686-w64-mingw32 binutils=binutils-mingw-w64-i686 ;;
+x64) tools=x86_64-w64-mingw32 binutils=binutils-mingw-w64-x86-64 ;;
 *) echo "usage: native.sh BIN-FOLDER x86|x64" >&2; exit 2 ;;
 esac
-# Windows' faces, and the outline face Wine draws Microsoft Sans Serif in, as every
-# Windows has that face.
-need_packages fonts-wine fonts-liberation2 xvfb xauth xdotool imagemagick x11-utils locales \
-    python3
-need_locales ru_RU.UTF-8
 failed=0
 flunk() { echo "FAIL: $*" >&2; failed=$((failed + 1)); }
 exe="$bin/electrode-calc.exe"
 . "$here/../e2e/xserver.sh"
 . "$here/wine.sh"
+wine_install "$arch"
+need_packages "$binutils" imagemagick x11-utils python3
 wine_programs "$arch"
 export WINE=$wine
 

@@ -12,12 +12,13 @@ arch=$2
 steps=$3
 shift 3
 here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../../scripts/common.sh"
 . "$here/../e2e/xserver.sh"
 . "$here/wine.sh"
+wine_install "$arch"
 wine_programs "$arch"
 start_x 1280x1024
 export WINEPREFIX=$work/wine-$arch WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-[ "$arch" = x86 ] && export WINEARCH=win32
 wine_prefix
 run() { (cd "$bin" && env LANG=ru_RU.UTF-8 LC_ALL=ru_RU.UTF-8 timeout 600 "$wine" "$@" | tr -d '\r'); }
 passed=0 failed=0
@@ -28,6 +29,7 @@ for seed in "$@"; do
     wait_until 30 run probe.exe agree >/dev/null || fail "the window did not show its start values"
     if out=$(run probe.exe walk "$seed" "$steps"); then
         passed=$((passed + 1))
+        echo "seed $seed: passed"
     else
         failed=$((failed + 1))
         echo "the walk with seed $seed failed:" >&2

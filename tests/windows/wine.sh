@@ -6,6 +6,25 @@
 # server on its way out. Needs WINEPREFIX set.
 # shellcheck shell=bash
 
+# Installs what is missing for x86 (Wine's 32-bit half, a 32-bit Windows) or x64:
+# Wine, Windows' faces and the outline face Wine draws Microsoft Sans Serif in (as
+# every Windows has that face), an X server and the Russian locale. Needs
+# scripts/common.sh.
+wine_install() { # x86|x64
+    if [ "$1" = x86 ]; then
+        if ! dpkg --print-foreign-architectures | grep -x i386 >/dev/null; then
+            echo "Adding the i386 architecture for Wine's 32-bit half"
+            if [ "$(id -u)" -eq 0 ]; then dpkg --add-architecture i386; else sudo dpkg --add-architecture i386; fi
+        fi
+        need_packages wine wine32:i386
+        export WINEARCH=win32
+    else
+        need_packages wine64
+    fi
+    need_packages fonts-wine fonts-liberation2 xvfb xauth xdotool locales
+    need_locales ru_RU.UTF-8
+}
+
 # Sets wine and wineserver for x86 (Wine's 32-bit half) or x64. The 64-bit loader is
 # named for x64: where the 32-bit half is installed too, "wine" starts that one. The
 # server binary is named as well: Debian's wrapper script tells it to end as soon as
