@@ -350,6 +350,10 @@ const wide = await browser.newPage();
 const cdp = await browser.newCDPSession(wide);
 await open(wide);
 equal('ru-RU', 'the result', await wide.inputValue('#Текст3'), '0,226');
+// Loaded, the window turns from the frame's pale green to its own pale yellow.
+const background = (id) => wide.$eval(id, (element) => getComputedStyle(element).backgroundColor);
+equal('ru-RU', 'the window loaded', await background('#Форма1'), 'rgb(255, 255, 215)');
+equal('ru-RU', 'the frame', await background('#Рамка1'), 'rgb(192, 255, 192)');
 shownFields = await wide.evaluate(() =>
     [...document.querySelectorAll('input[data-field]:not([hidden])')].map((e) => Number(e.dataset.field)));
 shownRows = keyRows.filter((row) => shownFields.includes(row.field));
