@@ -29,6 +29,9 @@ const char *const parts[]{
     "0x", "0X1p3", "1.7976931348623157e308", "1.7976931348623158e308", "1.7976931348623159e308",
     "2.4703282292062327e-324", "2.4703282292062328e-324", "4.9406564584124654e-324",
     "2.2250738585072014e-308", "2.2250738585072011e-308", "\xC3\xA9", "\x80", "\xFF", "\0"};
+// NaN's payload in brackets, at the edges of the characters it may hold.
+const char *const nans[]{"nan(A)", "nan(Z)", "nan(a)", "nan(z)", "nan(0)", "nan(9)", "nan(_)",
+    "nan(@)", "nan([)", "nan(`)", "nan({)", "nan(/)", "nan(:)", "nan()", "nan(", "-NaN(Az_09)"};
 // clang-format on
 
 std::string line;
@@ -63,6 +66,8 @@ int main(int argc, char **argv)
             if (r.chance(2))
                 text.insert(0, "-");
         }
+        if (text.empty() && r.chance(16))
+            text = r.pick(nans);
         const std::size_t n = text.empty() ? r.below(r.chance(50) ? 40 : 6) : 0;
         for (std::size_t k = 0; k < n; ++k) {
             if (r.chance(3)) {
