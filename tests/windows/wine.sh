@@ -1,9 +1,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: The electrode-calc developers
-# Shared by the Windows tests and the start-up benchmark: Wine for one architecture, a
-# prefix of the caller's own with Windows' faces where Windows keeps them, and one Wine
-# server that lives from the prefix's making to the end, so that no program meets a
-# server on its way out. Needs WINEPREFIX set.
+# Shared by the Windows tests and the start-up benchmark, after tests/e2e/xserver.sh
+# (its wait_until and clean-up): Wine for one architecture, a prefix of the caller's
+# own with Windows' faces where Windows keeps them, and one Wine server that lives from
+# the prefix's making to the end, so that no program meets a server on its way out.
+# Needs WINEPREFIX set.
 # shellcheck shell=bash
 
 # Installs what is missing for x86 (Wine's 32-bit half, a 32-bit Windows) or x64:
@@ -64,12 +65,9 @@ wine_restart() {
 }
 
 # Waits until the server answers: a program of the prefix starts and ends.
+wine_answers() { "$wine" cmd /c exit >/dev/null 2>&1; }
 wine_server_up() {
-    local end=$((SECONDS + 60))
-    until "$wine" cmd /c exit >/dev/null 2>&1; do
-        [ "$SECONDS" -lt "$end" ] || { echo "FAIL: Wine's server did not start" >&2; return 1; }
-        sleep 0.2
-    done
+    wait_until 60 wine_answers || { echo "FAIL: Wine's server did not start" >&2; return 1; }
 }
 
 wine_stop() {
